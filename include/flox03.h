@@ -1,0 +1,74 @@
+/* WinFlox03RDll: fill in, store, preview and print a Greek active
+ * fire-protection study ("Δεδομένα Ενεργητικής Πυροπροστασίας").
+ *
+ * The public C interface of libWinFlox03RDll.so. Study types: 1 and 2 the
+ * general study, 3 industries and crafts, 4 existing hotels. Of the action
+ * code and the study type only the low byte counts. */
+#ifndef FLOX03_H
+#define FLOX03_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(FLOX_BUILDING_LIBRARY)
+#define FLOX_API __attribute__((visibility("default")))
+#else
+#define FLOX_API
+#endif
+
+/* One whole request on the study file fileName: apply the study type's
+ * defaults, load the file (or create it when missing), then by action code
+ * 1 edit it in the modal data-entry dialog and save it, 2 preview the whole
+ * report, 3 print it; any other action only loads or creates the file.
+ * hostWindow (an X11 window id, or 0) owns every window the library opens.
+ * reserved is never read. The result carries no meaning. */
+FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char *fileName, void *reserved,
+                               uint32_t action, uint32_t studyType);
+
+/* Makes hostWindow the owner of the library's windows until the next Flox03A
+ * call ends. */
+FLOX_API void InitDll(uintptr_t hostWindow);
+
+/* Status of the calls below; Flox03LastError() then gives a readable message. */
+enum {
+  FLOX_OK = 0,
+  FLOX_ERR_ARGUMENT = 1, /* a null or empty argument, a study type outside 1..4 */
+  FLOX_ERR_FILE = 2,     /* the study file (or output file) cannot be read or written */
+  FLOX_ERR_JSON = 3,     /* the JSON text is not a study: syntax, slot, class or field */
+  FLOX_ERR_ENCODING = 4, /* a character that code page 1253 cannot hold */
+  FLOX_ERR_RENDER = 5    /* the report could not be produced */
+};
+
+/* The study file as JSON (UTF-8): an array of 19 objects in slot order,
+ * {"slot": 1, "class": "TFlox03Pg1Data", "fields": {"NameEpixirisi": "...", ...}},
+ * every property listed. On success *json is set to a text the caller
+ * releases with Flox03Free. No dialog or message box is shown. */
+FLOX_API int Flox03ExportJson(const char *fileName, char **json);
+
+/* Creates or updates the study file from JSON of the same form; any subset of
+ * slots and fields may be given. A new file starts from the defaults of
+ * studyType (0: none); an existing one from its own values. A value longer
+ * than its field is cut as the study file would cut it; a character code
+ * page 1253 cannot hold is an error naming slot and field, and then nothing
+ * is written. */
+FLOX_API int Flox03ImportJson(const char *fileName, const char *json, uint32_t studyType);
+
+/* Writes the whole study report of studyType for the study file as a PDF,
+ * without any window. The study is loaded like Flox03A loads it (defaults,
+ * then the file); a missing study file is not created. */
+FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const char *pdfFileName);
+
+/* The message of the last failed call above on this thread (UTF-8), or "". */
+FLOX_API const char *Flox03LastError(void);
+
+/* Releases a text returned by Flox03ExportJson. */
+FLOX_API void Flox03Free(void *text);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* FLOX03_H */

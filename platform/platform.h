@@ -1,0 +1,45 @@
+// The thin windowing and runtime layer: the application window (the host's
+// window or none), the Qt application the library's windows live in, the
+// modal error box and the screen cursor.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+// The host window that owns every window the library opens; 0 for none.
+void SetApplicationWindow(std::uintptr_t hostWindow);
+std::uintptr_t ApplicationWindow();
+
+// Makes sure a QApplication exists (the host may already run one; otherwise
+// the library creates its own, kept for the life of the process). Returns
+// false when no display can be opened; GUI operations then fall back
+// (an error box prints on stderr instead of blocking).
+bool EnsureApplication();
+bool HasDisplay();
+
+// Makes a top-level window of the library owned by the application window:
+// on X11 it becomes transient for the host window. Call before showing it.
+void AttachToApplicationWindow(QWidget* window);
+
+// The modal error box with one OK button: its two lines, in UTF-8, separated
+// by one carriage return. Without a display both lines go to stderr.
+void ShowError(const std::string& line1, const std::string& line2);
+
+enum class TCursor { Default, Hourglass };
+void SetScreenCursor(TCursor cursor);
+TCursor ScreenCursor();
+
+// Restores the default cursor when it goes out of scope.
+class TCursorGuard {
+ public:
+  TCursorGuard() = default;
+  ~TCursorGuard() { SetScreenCursor(TCursor::Default); }
+  TCursorGuard(const TCursorGuard&) = delete;
+  TCursorGuard& operator=(const TCursorGuard&) = delete;
+};
+
+}  // namespace platform

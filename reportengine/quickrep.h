@@ -1,0 +1,75 @@
+// Page reports and composite reports, and the operations every report and
+// entry page uses: set a data label's caption, preview and print one page,
+// preview and print a composite report built by its add-reports handler.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+
+#include "reportengine/model.h"
+
+namespace qr {
+
+class TQuickRep {
+ public:
+  explicit TQuickRep(const TPageDef& def);
+  ~TQuickRep();
+  TQuickRep(const TQuickRep&) = delete;
+  TQuickRep& operator=(const TQuickRep&) = delete;
+
+  const TPageDef& Def() const { return *def_; }
+
+  // Sets the caption of the named data label; the caption arrives as code
+  // page 1253 bytes and is converted here. An unknown name throws
+  // std::out_of_range (a fault in a page description, not in user data).
+  void SetCaption(std::string_view labelName, std::string_view cp1253);
+  QString Caption(std::string_view labelName) const;
+  // The caption drawn for element i (fixed text, or a data label's caption).
+  const QString& CaptionAt(std::size_t elementIndex) const;
+
+  // Called before the page's bands print, in every output; the hook may set
+  // or leave the more-data flag (it starts true for the one pass).
+  std::function<void(bool& moreData)> OnNeedData;
+
+  // Preview in the modal preview window; returns when the user closes it.
+  void Preview();
+  // Print without a printer dialog to the default printer.
+  void Print();
+
+  // Implementation detail of the renderer: the laid-out text of each element
+  // is cached here and dropped when a caption changes.
+  struct Cache;
+  Cache& LayoutCache() const;
+
+ private:
+  const TPageDef* def_;
+  std::vector<QString> captions_;
+  mutable std::unique_ptr<Cache> cache_;
+};
+
+class TQRCompositeReport {
+ public:
+  // Appends the page reports of this run, in order, with Add().
+  std::function<void(TQRCompositeReport&)> OnAddReports;
+
+  void Add(TQuickRep* report) { reports_.push_back(report); }
+  const std::vector<TQuickRep*>& Reports() const { return reports_; }
+
+  // Each run empties the list and calls OnAddReports; an empty list
+  // produces nothing. Page numbering runs on across the page reports.
+  void Preview();
+  void Print();
+  // Writes the run's pages to a PDF file; false (with *error set) on failure.
+  bool ExportPdf(const QString& fileName, QString* error = nullptr);
+
+ private:
+  void Rebuild();
+  std::vector<TQuickRep*> reports_;
+};
+
+}  // namespace qr
