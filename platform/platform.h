@@ -29,6 +29,10 @@ void AttachToApplicationWindow(QWidget* window);
 // by one carriage return. Without a display both lines go to stderr.
 void ShowError(const std::string& line1, const std::string& line2);
 
+// An information box with one OK button (UTF-8); without a display the text
+// goes to stderr.
+void ShowInformation(const std::string& caption, const std::string& text);
+
 enum class TCursor { Default, Hourglass };
 void SetScreenCursor(TCursor cursor);
 TCursor ScreenCursor();

@@ -1,0 +1,130 @@
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace platform {
+namespace {
+
+std::uintptr_t g_applicationWindow = 0;
+TCursor g_cursor = TCursor::Default;
+bool g_overrideActive = false;
+
+// The host's window as a foreign QWindow, made once per handle.
+std::unique_ptr<QWindow> g_hostWindow;
+std::uintptr_t g_hostWindowHandle = 0;
+
+// Arguments of the library's own QApplication; they must outlive it.
+int g_argc = 1;
+char g_arg0[] = "WinFlox03RDll";
+char* g_argv[] = {g_arg0, nullptr};
+
+bool EnvSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v != nullptr && *v != '\0';
+}
+
+bool PlatformShowsWindows() {
+  const QString name = QGuiApplication::platformName();
+  return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
+}
+
+QWindow* HostWindow() {
+  if (g_applicationWindow == 0 || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+  if (!g_hostWindow || g_hostWindowHandle != g_applicationWindow) {
+    g_hostWindow.reset(QWindow::fromWinId(static_cast<WId>(g_applicationWindow)));
+    g_hostWindowHandle = g_applicationWindow;
+  }
+  return g_hostWindow.get();
+}
+
+}  // namespace
+
+void SetApplicationWindow(std::uintptr_t hostWindow) {
+  g_applicationWindow = hostWindow;
+  if (hostWindow == 0) {
+    g_hostWindow.reset();
+    g_hostWindowHandle = 0;
+  }
+}
+
+std::uintptr_t ApplicationWindow() { return g_applicationWindow; }
+
+bool EnsureApplication() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) return HasDisplay();
+  if (QCoreApplication::instance() != nullptr) {
+    // The host runs a Qt application without widgets: nothing can be shown.
+    return false;
+  }
+  // No Qt application yet: the library makes its own. Without a display it
+  // runs on the offscreen platform, which still lays out and paints pages.
+  if (!EnvSet("QT_QPA_PLATFORM") && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  new QApplication(g_argc, g_argv);  // kept for the life of the process
+  QApplication::setQuitOnLastWindowClosed(false);
+  return HasDisplay();
+}
+
+bool HasDisplay() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return false;
+  return PlatformShowsWindows();
+}
+
+void AttachToApplicationWindow(QWidget* window) {
+  if (window == nullptr || window->parentWidget() != nullptr) return;
+  QWindow* host = HostWindow();
+  if (host == nullptr) return;
+  window->winId();  // makes the native window
+  if (QWindow* handle = window->windowHandle()) handle->setTransientParent(host);
+}
+
+namespace {
+void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text, const std::string& plain) {
+  if (!HasDisplay()) {
+    std::fprintf(stderr, "%s\n", plain.c_str());
+    std::fflush(stderr);
+    return;
+  }
+  QMessageBox box(icon, caption, text, QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  AttachToApplicationWindow(&box);
+  // The box shows the normal arrow whatever the cursor of the work behind it.
+  const bool restore = g_overrideActive;
+  if (restore) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  box.exec();
+  if (restore) QApplication::restoreOverrideCursor();
+}
+}  // namespace
+
+void ShowError(const std::string& line1, const std::string& line2) {
+  ShowBox(QMessageBox::Critical, QStringLiteral("Σφάλμα"),
+          QString::fromUtf8(line1) + QLatin1Char('\n') + QString::fromUtf8(line2), line1 + "\n" + line2);
+}
+
+void ShowInformation(const std::string& caption, const std::string& text) {
+  ShowBox(QMessageBox::Information, QString::fromUtf8(caption), QString::fromUtf8(text), text);
+}
+
+void SetScreenCursor(TCursor cursor) {
+  g_cursor = cursor;
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
+  if (cursor == TCursor::Hourglass && !g_overrideActive) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    g_overrideActive = true;
+  } else if (cursor == TCursor::Default && g_overrideActive) {
+    QApplication::restoreOverrideCursor();
+    g_overrideActive = false;
+  }
+}
+
+TCursor ScreenCursor() { return g_cursor; }
+
+}  // namespace platform
