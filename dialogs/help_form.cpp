@@ -16,7 +16,7 @@
 
 #include "platform/platform.h"
 
-namespace dialogs {
+namespace dlg {
 namespace {
 
 QString Text(std::string_view text) {
@@ -243,4 +243,4 @@ void THelpForm::Place() {
        desktop.y() + (desktop.height() - table_.height) / 2);
 }
 
-}  // namespace dialogs
+}  // namespace dlg

@@ -18,7 +18,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace dialogs {
+namespace dlg {
 
 // How a row of text sits in the dialog.
 enum class TRowKind {
@@ -142,4 +142,4 @@ QDialog* MakeHelp(QWidget* owner) {
 // The thin bar glyph of the small buttons, 16 × 3 pixels.
 QPixmap BarGlyph();
 
-}  // namespace dialogs
+}  // namespace dlg

@@ -2,11 +2,11 @@
 
 namespace {
 
-using dialogs::THelpButton;
-using dialogs::THelpFormTable;
-using dialogs::THelpRow;
-using dialogs::TPlacement;
-using enum dialogs::TRowKind;
+using dlg::THelpButton;
+using dlg::THelpFormTable;
+using dlg::THelpRow;
+using dlg::TPlacement;
+using enum dlg::TRowKind;
 
 constexpr std::string_view kCaption = "Οδηγίες συμπλήρωσης εντύπου";
 
@@ -61,8 +61,8 @@ constexpr THelpRow kHelp3Rows[] = {
 };
 
 constexpr THelpButton kHelp3Buttons[] = {
-    {"BitBtn1", 18, 15, &dialogs::MakeHelp<TFlox03Help31Form>},
-    {"BitBtn2", 18, 15, &dialogs::MakeHelp<TFlox03Help32Form>},
+    {"BitBtn1", 18, 15, &dlg::MakeHelp<TFlox03Help31Form>},
+    {"BitBtn2", 18, 15, &dlg::MakeHelp<TFlox03Help32Form>},
 };
 
 constexpr THelpRow kHelp31Rows[] = {

@@ -2,40 +2,40 @@
 // tabs "Επιχείρηση", "Οικοδομική Σύσταση", "Μέτρα Πυροπροστασίας" and
 // "Ομάδες Πυρόσβεσης", and the two dialogs the measures instructions lead on
 // to. Each is created with its owner and shown with exec(); see
-// dialogs::ShowModalHelp for the create-show-free sequence of ShowHelp.
+// dlg::ShowModalHelp for the create-show-free sequence of ShowHelp.
 #pragma once
 
 #include "dialogs/help_form.h"
 
 // Instructions of the tab "Επιχείρηση".
-class TFlox03Help1Form : public dialogs::THelpForm {
+class TFlox03Help1Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help1Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   // The close button's click: closes the dialog.
   void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Οικοδομική Σύσταση".
-class TFlox03Help2Form : public dialogs::THelpForm {
+class TFlox03Help2Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help2Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Μέτρα Πυροπροστασίας"; its two small buttons
 // open TFlox03Help31Form and TFlox03Help32Form on top of it.
-class TFlox03Help3Form : public dialogs::THelpForm {
+class TFlox03Help3Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help3Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   // The small button beside "2. Ειδικά προληπτικά μέτρα.".
   void BitBtn1Click() { OpenSubDialog(0); }
   // The small button beside "3. Κατασταλτικά μέτρα".
@@ -45,31 +45,31 @@ class TFlox03Help3Form : public dialogs::THelpForm {
 };
 
 // "Ειδικά προληπτικά μέτρα", opened from TFlox03Help3Form.
-class TFlox03Help31Form : public dialogs::THelpForm {
+class TFlox03Help31Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help31Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   void BitBtn1Click() { close(); }
 };
 
 // "Κατασταλτικά μέτρα", opened from TFlox03Help3Form.
-class TFlox03Help32Form : public dialogs::THelpForm {
+class TFlox03Help32Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help32Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Ομάδες Πυρόσβεσης".
-class TFlox03Help6Form : public dialogs::THelpForm {
+class TFlox03Help6Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help6Form(QWidget* owner);
-  static const dialogs::THelpFormTable& Design();
+  static const dlg::THelpFormTable& Design();
   void BitBtn1Click() { close(); }
 };

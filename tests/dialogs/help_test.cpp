@@ -25,7 +25,7 @@
 
 namespace {
 
-using dialogs::THelpForm;
+using dlg::THelpForm;
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -492,13 +492,13 @@ TEST(ExecAndFree, FreesTheDialogAfterItCloses) {
     top->close();
     return true;
   });
-  EXPECT_EQ(dialogs::ExecAndFree(dialog), QDialog::Rejected);
+  EXPECT_EQ(dlg::ExecAndFree(dialog), QDialog::Rejected);
   EXPECT_TRUE(dialog.isNull());
 }
 
 TEST(ExecAndFree, FreesTheDialogWhenShowingItFails) {
   QPointer<QDialog> dialog = new TFailingDialog;
-  EXPECT_THROW(dialogs::ExecAndFree(dialog), std::runtime_error);
+  EXPECT_THROW(dlg::ExecAndFree(dialog), std::runtime_error);
   EXPECT_TRUE(dialog.isNull());
 }
 
@@ -511,11 +511,11 @@ TEST(ExecAndFree, CopesWithADialogItsOwnerFreedMeanwhile) {
     delete owner;  // frees the dialog with it, before exec() returns
     return true;
   });
-  dialogs::ExecAndFree(dialog);
+  dlg::ExecAndFree(dialog);
   EXPECT_TRUE(dialog.isNull());
 }
 
-TEST(ExecAndFree, NoDialogIsNoRun) { EXPECT_EQ(dialogs::ExecAndFree(nullptr), -1); }
+TEST(ExecAndFree, NoDialogIsNoRun) { EXPECT_EQ(dlg::ExecAndFree(nullptr), -1); }
 
 TEST(ShowModalHelp, CreatesOwnedDialogAndFreesIt) {
   QWidget owner;
@@ -527,7 +527,7 @@ TEST(ShowModalHelp, CreatesOwnedDialogAndFreesIt) {
     top->close();
     return true;
   });
-  dialogs::ShowModalHelp<TFlox03Help1Form>(&owner);
+  dlg::ShowModalHelp<TFlox03Help1Form>(&owner);
   EXPECT_TRUE(seen.isNull());
   EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty());
 }
@@ -536,8 +536,8 @@ TEST(ShowModalHelp, CreatesOwnedDialogAndFreesIt) {
 // The generic form with the parts the general study does not use: the
 // button-face panel, a plain close button, two texts on one row in two faces.
 
-using enum dialogs::TRowKind;
-constexpr dialogs::THelpRow kMixedRows[] = {
+using enum dlg::TRowKind;
+constexpr dlg::THelpRow kMixedRows[] = {
     {Heading, "ΤΙΤΛΟΣ"},
     {.kind = Item, .text = "ΑΡΙΘΜΟΣ:", .then = "Συμπληρώνεται από την υπηρεσία.", .thenFace = "Arial"},
     {.kind = Item, .text = "Μια πολύ μεγάλη πρόταση που δεν χωρά σε μία γραμμή ενός στενού παραθύρου "
@@ -545,11 +545,11 @@ constexpr dialogs::THelpRow kMixedRows[] = {
      .face = "Arial"},
     {ContinuedRight, "τέλος."},
 };
-constexpr dialogs::THelpFormTable kMixed{
+constexpr dlg::THelpFormTable kMixed{
     .caption = "MixedHelp", .width = 300, .height = 260,
-    .placement = dialogs::TPlacement::Designed, .left = 10, .top = 20,
-    .colour = dialogs::TPanelColour::ButtonFace,
-    .rows = kMixedRows, .closeName = "Button1", .closeKind = dialogs::TCloseKind::Plain};
+    .placement = dlg::TPlacement::Designed, .left = 10, .top = 20,
+    .colour = dlg::TPanelColour::ButtonFace,
+    .rows = kMixedRows, .closeName = "Button1", .closeKind = dlg::TCloseKind::Plain};
 
 TEST(GenericHelpForm, ButtonFacePanelAndPlainCloseButton) {
   THelpForm form(kMixed, nullptr);
@@ -597,7 +597,7 @@ struct TFaceCase {
 };
 class ScreenFontFamilyTest : public ::testing::TestWithParam<TFaceCase> {};
 TEST_P(ScreenFontFamilyTest, MapsTheDesignedFace) {
-  EXPECT_EQ(dialogs::ScreenFontFamily(GetParam().designed), QString::fromLatin1(GetParam().screen));
+  EXPECT_EQ(dlg::ScreenFontFamily(GetParam().designed), QString::fromLatin1(GetParam().screen));
 }
 INSTANTIATE_TEST_SUITE_P(Faces, ScreenFontFamilyTest,
                          ::testing::Values(TFaceCase{"MS Sans Serif", "Liberation Sans"},
