@@ -1,0 +1,55 @@
+// A page record: one value per property of its class table.
+#include "records/page_record.h"
+
+#include <stdexcept>
+
+#include "records/codec.h"
+
+namespace {
+
+std::string InitialValue(const TPropInfo& prop) {
+  return prop.kind == TPropKind::Char ? std::string(1, ' ') : std::string();
+}
+
+}  // namespace
+
+TPageRecord::TPageRecord(const TRecordClass& cls, TStreamComponent* owner)
+    : TStreamComponent(owner), class_(&cls) {
+  values_.reserve(cls.props.size());
+  for (const TPropInfo& prop : cls.props) values_.push_back(InitialValue(prop));
+}
+
+const std::string& TPageRecord::Get(std::string_view name) const {
+  const int index = class_->IndexOf(name);
+  if (index < 0) throw std::out_of_range(std::string(class_->className) + " has no property " + std::string(name));
+  return values_[static_cast<std::size_t>(index)];
+}
+
+void TPageRecord::Set(std::size_t index, std::string_view bytes) {
+  if (index >= values_.size()) throw std::out_of_range(std::string(class_->className) + ": property index out of range");
+  const TPropInfo& prop = class_->props[index];
+  if (prop.kind == TPropKind::Char)
+    values_[index].assign(1, bytes.empty() ? ' ' : bytes.front());
+  else
+    values_[index].assign(bytes.substr(0, prop.maxLen));
+}
+
+void TPageRecord::Set(std::string_view name, std::string_view bytes) {
+  const int index = class_->IndexOf(name);
+  if (index < 0) throw std::out_of_range(std::string(class_->className) + " has no property " + std::string(name));
+  Set(static_cast<std::size_t>(index), bytes);
+}
+
+void TPageRecord::Clear() {
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = InitialValue(class_->props[i]);
+}
+
+void TPageRecord::SaveToStream(TStream& stream) { WriteComponentStream(stream, *this); }
+
+void TPageRecord::LoadFromStream(TStream& stream) { ReadComponentStream(stream, *this); }
+
+void TPageRecord::Assign(const TStreamComponent* source) {
+  const auto* other = dynamic_cast<const TPageRecord*>(source);
+  if (other == nullptr || other == this || other->class_ != class_) return;
+  values_ = other->values_;
+}

@@ -1,0 +1,196 @@
+// Helpers shared by the study-file suites: the slot classes of a whole
+// study, byte helpers, a scratch folder and a capturing error reporter.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "records/cp1253.h"
+#include "records/errors.h"
+#include "records/page_record.h"
+#include "records/stream.h"
+
+namespace flox_test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The record class of every slot of a study, in file order.
+inline constexpr std::array<std::string_view, 19> kSlotClasses = {
+    "TFlox03Pg1Data", "TFlox03Pg2Data", "TFlox03Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data",
+    "TFlox03Pg6Data", "TFlox06Pg1Data", "TFlox06Pg2Data", "TFlox06Pg3Data", "TFlox06Pg4Data",
+    "TFlox06Pg5Data", "TFlox06Pg6Data", "TFlox06Pg7Data", "TFlox07Pg1Data", "TFlox07Pg2Data",
+    "TFlox07Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data", "TFlox07Pg6Data",
+};
+
+inline std::string Cp(std::string_view utf8) {
+  std::string out;
+  if (!Utf8ToCp1253(utf8, out)) ADD_FAILURE() << "not representable in code page 1253: " << utf8;
+  return out;
+}
+
+inline Bytes ToBytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+inline Bytes Concat(std::initializer_list<Bytes> parts) {
+  Bytes out;
+  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+// A length byte and the characters.
+inline Bytes Short(std::string_view s) {
+  Bytes out{static_cast<std::uint8_t>(s.size())};
+  out.insert(out.end(), s.begin(), s.end());
+  return out;
+}
+
+inline std::string Hex(const Bytes& b) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string s;
+  for (std::uint8_t c : b) {
+    if (!s.empty()) s += ' ';
+    s += digits[c >> 4];
+    s += digits[c & 15];
+  }
+  return s;
+}
+
+inline Bytes Saved(TPageRecord& record) {
+  TMemoryStream stream;
+  record.SaveToStream(stream);
+  return stream.Bytes();
+}
+
+// The nineteen records of a study, each of its slot's class.
+struct TStudy {
+  std::vector<std::unique_ptr<TPageRecord>> slots;
+
+  TStudy() {
+    for (std::string_view name : kSlotClasses) {
+      const TRecordClass* cls = FindRecordClass(name);
+      if (!cls) throw std::runtime_error("no record class " + std::string(name));
+      slots.push_back(CreateRecord(*cls));
+    }
+  }
+  TPageRecord& operator[](int slot) { return *slots.at(static_cast<std::size_t>(slot - 1)); }
+
+  void Save(TStream& stream) {
+    for (auto& r : slots) r->SaveToStream(stream);
+  }
+  Bytes Save() {
+    TMemoryStream stream;
+    Save(stream);
+    return stream.Bytes();
+  }
+  // Loads records in order until one fails; returns how many loaded.
+  int Load(TStream& stream) {
+    int loaded = 0;
+    for (auto& r : slots) {
+      try {
+        r->LoadFromStream(stream);
+      } catch (const EReadError&) {
+        return loaded;
+      }
+      ++loaded;
+    }
+    return loaded;
+  }
+};
+
+// Every field at its full length: Greek capitals from alpha on, varied by
+// field so that two fields never hold the same text.
+inline void FillFull(TPageRecord& record, int salt = 0) {
+  const TRecordClass& cls = record.Class();
+  for (std::size_t i = 0; i < cls.props.size(); ++i) {
+    std::string value;
+    for (std::size_t k = 0; k < cls.props[i].maxLen; ++k)
+      value += static_cast<char>(0xC1 + (i + k + static_cast<std::size_t>(salt)) % 17);
+    record.Set(i, value);
+  }
+}
+
+// Collects the reported failures for the lifetime of the guard.
+class TCapturedErrors {
+ public:
+  TCapturedErrors()
+      : scope_([this](const std::string& a, const std::string& b) { lines_.emplace_back(a, b); }) {}
+  const std::vector<std::pair<std::string, std::string>>& Lines() const { return lines_; }
+  std::size_t Count() const { return lines_.size(); }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> lines_;
+  TErrorReporterScope scope_;
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TScratchDir {
+ public:
+  TScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "flox-records-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TScratchDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& Path() const { return path_; }
+  // Names in the folder, sorted.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline Bytes ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::string& name, const Bytes& bytes) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Runs body in a child process and returns its exit status (or -1 when it
+// did not exit normally). The child's limits and umask stay its own.
+template <class Body>
+int InChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    int code = 99;
+    try {
+      code = body();
+    } catch (...) {
+      code = 98;
+    }
+    std::_Exit(code);
+  }
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace flox_test

@@ -1,0 +1,364 @@
+// Saving and loading a whole study as a named file: messages, what stays
+// after a failure, and the two guards around the file that was there (a
+// failed save leaves it untouched; a study that failed to load is kept in a
+// backup before it is overwritten).
+#include <fcntl.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <ctime>
+#include <regex>
+
+#include "records/stream_component.h"
+#include "records_test_support.h"
+
+using namespace flox_test;
+
+namespace {
+
+// A whole study as one stream component, as the study document is.
+class TStudyFile : public TStreamComponent {
+ public:
+  TStudy study;
+  void SaveToStream(TStream& stream) override { study.Save(stream); }
+  void LoadFromStream(TStream& stream) override {
+    for (auto& record : study.slots) record->LoadFromStream(stream);
+  }
+  void Assign(const TStreamComponent*) override {}
+};
+
+const std::pair<std::string, std::string> kSaveMessage{"Internal error-MeltaStream-001", "cannot create file"};
+const std::pair<std::string, std::string> kLoadMessage{"Internal error-MeltaStream-002", "cannot create file"};
+
+Bytes ConstructedStudyBytes() { return TStudy().Save(); }
+
+Bytes EditedStudyBytes() {
+  TStudy study;
+  study[1].Set("NameEpixirisi", Cp("Ξενοδοχείο Ακρογιαλι"));
+  study[19].Set("Suntajh", "2024");
+  return study.Save();
+}
+
+// A study file whose first records are fine and whose sixth is damaged.
+Bytes DamagedStudyBytes() {
+  Bytes bytes = EditedStudyBytes();
+  TMemoryStream probe(bytes);
+  TStudy study;
+  for (int i = 0; i < 5; ++i) study.slots[static_cast<std::size_t>(i)]->LoadFromStream(probe);
+  bytes[static_cast<std::size_t>(probe.Position())] = 'X';  // the sixth record's signature
+  return bytes;
+}
+
+std::vector<std::string> Backups(const TScratchDir& dir) {
+  std::vector<std::string> out;
+  for (const std::string& e : dir.Entries())
+    if (e.size() > 4 && e.substr(e.size() - 4) == ".bak") out.push_back(e);
+  return out;
+}
+
+// ----------------------------------------------------- ordinary use
+
+TEST(StudyFile, SaveWritesTheStudyAndLoadReadsIt) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  TCapturedErrors errors;
+  TStudyFile written;
+  written.study[1].Set("Suntaxh", Cp("την 3/81 Π.Δ."));
+  ASSERT_TRUE(written.SaveToFile(name));
+  EXPECT_EQ(ReadFile(name).size(), 843u);
+  EXPECT_EQ(ReadFile(name), written.study.Save());
+
+  TStudyFile read;
+  ASSERT_TRUE(read.LoadFromFile(name));
+  EXPECT_EQ(read.study[1].Get("Suntaxh"), Cp("την 3/81 Π.Δ."));
+  EXPECT_EQ(errors.Count(), 0u);
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});  // nothing left beside it
+}
+
+TEST(StudyFile, SavingTwiceGivesIdenticalBytes) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  TStudyFile file;
+  FillFull(file.study[8]);
+  ASSERT_TRUE(file.SaveToFile(name));
+  const Bytes first = ReadFile(name);
+  ASSERT_TRUE(file.SaveToFile(name));
+  EXPECT_EQ(ReadFile(name), first);
+}
+
+TEST(StudyFile, MissingFileIsNoFailure) {
+  TScratchDir dir;
+  TCapturedErrors errors;
+  TStudyFile file;
+  file.study[1].Set("Suntaxh", "default");
+  EXPECT_TRUE(file.LoadFromFile(dir.File("missing.flx")));
+  EXPECT_TRUE(file.LoadFromFile(dir.File("no-folder/missing.flx")));
+  EXPECT_TRUE(file.LoadFromFile(""));
+  EXPECT_EQ(errors.Count(), 0u);
+  EXPECT_EQ(file.study[1].Get("Suntaxh"), "default");
+  EXPECT_TRUE(dir.Entries().empty());
+}
+
+TEST(StudyFile, EmptyFileFailsWithMessage002AndKeepsDefaults) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, {});
+  TCapturedErrors errors;
+  TStudyFile file;
+  file.study[1].Set("Suntaxh", "default");
+  EXPECT_FALSE(file.LoadFromFile(name));
+  ASSERT_EQ(errors.Count(), 1u);
+  EXPECT_EQ(errors.Lines()[0], kLoadMessage);
+  EXPECT_EQ(file.study[1].Get("Suntaxh"), "default");
+  EXPECT_EQ(file.study.Save().size(), 820u + 1 + 7 + 2 + 7);  // Suntaxh "default" and nothing else
+}
+
+TEST(StudyFile, FileWithTheFirstRecordsOnlyLoadsThem) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  TStudy full;
+  for (int slot = 1; slot <= 19; ++slot) full[slot].Set(0, "v" + std::to_string(slot));
+  TMemoryStream firstSix;
+  for (int i = 0; i < 6; ++i) full.slots[static_cast<std::size_t>(i)]->SaveToStream(firstSix);
+  WriteFile(name, firstSix.Bytes());
+  TCapturedErrors errors;
+  TStudyFile file;
+  EXPECT_FALSE(file.LoadFromFile(name));
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>{kLoadMessage}));
+  for (int slot = 1; slot <= 19; ++slot)
+    EXPECT_EQ(file.study[slot].Get(0), slot <= 6 ? "v" + std::to_string(slot) : std::string()) << slot;
+}
+
+TEST(StudyFile, BytesAfterTheLastRecordAreIgnored) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, Concat({EditedStudyBytes(), ToBytes("TPF0 trailing rubbish")}));
+  TCapturedErrors errors;
+  TStudyFile file;
+  EXPECT_TRUE(file.LoadFromFile(name));
+  EXPECT_EQ(errors.Count(), 0u);
+  EXPECT_EQ(file.study[19].Get("Suntajh"), "2024");
+}
+
+TEST(StudyFile, FileInUseIsNeitherReadNorReplaced) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  TFileStream holder(name, TFileStream::Mode::OpenRead);
+  TCapturedErrors errors;
+  TStudyFile file;
+  EXPECT_FALSE(file.LoadFromFile(name));
+  EXPECT_FALSE(file.SaveToFile(name));
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>{kLoadMessage, kSaveMessage}));
+  EXPECT_EQ(file.study[1].Get("NameEpixirisi"), "");
+  EXPECT_EQ(ReadFile(name), EditedStudyBytes());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+TEST(StudyFile, SaveThroughALinkReplacesTheStudyItPointsTo) {
+  TScratchDir dir;
+  const std::string real = dir.File("real.flx");
+  const std::string link = dir.File("link.flx");
+  WriteFile(real, ToBytes("old"));
+  std::filesystem::create_symlink(real, link);
+  TStudyFile file;
+  ASSERT_TRUE(file.SaveToFile(link));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(real), ConstructedStudyBytes());
+}
+
+// ----------------------------------------------------- permissions
+
+TEST(StudyFile, ReplacedFileKeepsItsPermissions) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, ToBytes("old"));
+  ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+  TStudyFile file;
+  ASSERT_TRUE(file.SaveToFile(name));
+  struct stat st {};
+  ASSERT_EQ(::stat(name.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(StudyFile, NewFileGetsTheUsualModeLessTheUmask) {
+  TScratchDir dir;
+  for (mode_t mask : {022u, 027u, 077u}) {
+    const std::string name = dir.File("new-" + std::to_string(mask) + ".flx");
+    const int status = InChild([&] {
+      ::umask(mask);
+      TStudyFile file;
+      return file.SaveToFile(name) ? 0 : 1;
+    });
+    ASSERT_EQ(status, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(name.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask) << std::oct << mask;
+  }
+}
+
+// ----------------------------------------------------- a failed save
+
+// Runs a save of the edited study over the file in a child with the given
+// preparation; returns result*100 + messages*10 + (message was 001).
+template <class Prepare>
+int FailingSave(const std::string& name, Prepare prepare) {
+  return InChild([&] {
+    std::vector<std::pair<std::string, std::string>> lines;
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TStudyFile file;
+    file.study[2].Set("People", "42");
+    prepare();
+    const bool ok = file.SaveToFile(name);
+    return (ok ? 100 : 0) + static_cast<int>(lines.size()) * 10 + (!lines.empty() && lines[0] == kSaveMessage ? 1 : 0);
+  });
+}
+
+TEST(FailedSave, TemporaryFileCannotBeCreated) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  // Only one more descriptor may be opened: the old file gets it, the new
+  // file beside it cannot be created.
+  const int result = FailingSave(name, [] {
+    const int probe = ::open("/dev/null", O_RDONLY);
+    ::close(probe);
+    const rlimit limit{static_cast<rlim_t>(probe + 1), static_cast<rlim_t>(probe + 1)};
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+  });
+  EXPECT_EQ(result, 11);  // false, one message, and it is 001
+  EXPECT_EQ(ReadFile(name), EditedStudyBytes());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+TEST(FailedSave, WritingFails) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  const int result = FailingSave(name, [] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{100, 100};  // files may grow to 100 bytes only
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  });
+  EXPECT_EQ(result, 11);
+  EXPECT_EQ(ReadFile(name), EditedStudyBytes());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+TEST(FailedSave, ReadOnlyFolder) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+  EXPECT_EQ(FailingSave(name, [] {}), 11);
+  ::chmod(dir.Path().c_str(), 0755);
+  EXPECT_EQ(ReadFile(name), EditedStudyBytes());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+TEST(FailedSave, NoNameOrNoFolder) {
+  TScratchDir dir;
+  TCapturedErrors errors;
+  TStudyFile file;
+  EXPECT_FALSE(file.SaveToFile(""));
+  EXPECT_FALSE(file.SaveToFile(dir.File("no-folder/study.flx")));
+  EXPECT_FALSE(file.SaveToFile(dir.Path().string()));  // a folder, not a file
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>(3, kSaveMessage)));
+  EXPECT_TRUE(dir.Entries().empty());
+}
+
+// ----------------------------------------------------- a study that failed to load
+
+TEST(Backup, FailedLoadThenSaveKeepsTheOriginalBytes) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  const Bytes damaged = DamagedStudyBytes();
+  WriteFile(name, damaged);
+  TCapturedErrors errors;
+  TStudyFile file;
+  ASSERT_FALSE(file.LoadFromFile(name));
+  ASSERT_TRUE(file.SaveToFile(name));
+
+  const std::vector<std::string> backups = Backups(dir);
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_TRUE(std::regex_match(backups[0], std::regex(R"(study\.flx\.\d{8}-\d{6}\.bak)"))) << backups[0];
+  EXPECT_EQ(ReadFile(dir.File(backups[0])), damaged);
+  EXPECT_EQ(ReadFile(name), file.study.Save());
+  EXPECT_EQ(file.study[1].Get("NameEpixirisi"), Cp("Ξενοδοχείο Ακρογιαλι"));  // read before the damage
+
+  // Saved once more without another failed load: no second backup.
+  ASSERT_TRUE(file.SaveToFile(name));
+  EXPECT_EQ(Backups(dir).size(), 1u);
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>{kLoadMessage}));
+}
+
+TEST(Backup, EveryFailedLoadGetsItsOwnBackupAndNoneIsOverwritten) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  // Backups that already carry the names of this and the next seconds.
+  const std::time_t now = std::time(nullptr);
+  std::vector<std::string> taken;
+  for (std::time_t t = now; t <= now + 3; ++t) {
+    std::tm local{};
+    ::localtime_r(&t, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    taken.push_back(std::string("study.flx.") + stamp + ".bak");
+    WriteFile(dir.File(taken.back()), ToBytes("keep me"));
+  }
+  TCapturedErrors errors;
+  for (int round = 1; round <= 2; ++round) {
+    const Bytes damaged = Concat({DamagedStudyBytes(), Bytes(static_cast<std::size_t>(round), 0xEE)});
+    WriteFile(name, damaged);
+    TStudyFile file;
+    ASSERT_FALSE(file.LoadFromFile(name));
+    ASSERT_TRUE(file.SaveToFile(name));
+    EXPECT_EQ(Backups(dir).size(), taken.size() + static_cast<std::size_t>(round));
+    bool found = false;
+    for (const std::string& b : Backups(dir))
+      if (ReadFile(dir.File(b)) == damaged) found = true;
+    EXPECT_TRUE(found) << "round " << round;
+  }
+  for (const std::string& t : taken) EXPECT_EQ(ReadFile(dir.File(t)), ToBytes("keep me")) << t;
+}
+
+TEST(Backup, ASuccessfulLoadOfTheSameFileClearsTheNeed) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  const std::string other = dir.File("other.flx");
+  WriteFile(name, DamagedStudyBytes());
+  TCapturedErrors errors;
+  TStudyFile file;
+  ASSERT_FALSE(file.LoadFromFile(name));
+  ASSERT_TRUE(file.SaveToFile(other));  // another file: no backup of it
+  EXPECT_TRUE(Backups(dir).empty());
+  WriteFile(name, EditedStudyBytes());
+  ASSERT_TRUE(file.LoadFromFile(dir.Path().string() + "/./study.flx"));  // same file, other spelling
+  ASSERT_TRUE(file.SaveToFile(name));
+  EXPECT_TRUE(Backups(dir).empty());
+}
+
+TEST(Backup, AFailedBackupFailsTheSaveAndLeavesTheFile) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  // A damaged study larger than the child may write: its backup cannot be made.
+  const Bytes damaged = Concat({DamagedStudyBytes(), Bytes(8192, 0x55)});
+  WriteFile(name, damaged);
+  const int status = InChild([&] {
+    std::vector<std::pair<std::string, std::string>> lines;
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TStudyFile file;
+    if (file.LoadFromFile(name)) return 1;
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    if (file.SaveToFile(name)) return 2;
+    return lines.size() == 2 && lines[1] == kSaveMessage ? 0 : 3;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadFile(name), damaged);
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+}  // namespace
