@@ -139,12 +139,12 @@ void THelpForm::BuildContent() {
 
   // The small buttons, in table order; a row places each where it stands.
   for (std::size_t i = 0; i < table_.buttons.size(); ++i) {
-    const THelpButton& spec = table_.buttons[i];
+    const THelpButton& design = table_.buttons[i];
     auto* button = new QPushButton(panel_);
-    button->setObjectName(Text(spec.name));
+    button->setObjectName(Text(design.name));
     button->setIcon(QIcon(BarGlyph()));
     button->setIconSize(QSize(kGlyphWidth, kGlyphHeight));
-    button->setFixedSize(spec.width, spec.height);
+    button->setFixedSize(design.width, design.height);
     button->setAutoDefault(false);
     const int index = static_cast<int>(i);
     connect(button, &QPushButton::clicked, this, [this, index] { OpenSubDialog(index); });
