@@ -1,0 +1,189 @@
+#include "entry/study_json.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "records/cp1253.h"
+
+namespace {
+
+using ordered_json = nlohmann::ordered_json;
+
+std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+std::string SlotName(const TFlox03Pages& shape, int slot) {
+  return "slot " + std::to_string(slot) + " (" + shape.Slot(slot).Class().className + ")";
+}
+
+std::string FieldName(const TFlox03Pages& shape, int slot, std::string_view field) {
+  return SlotName(shape, slot) + ", field " + Quoted(field);
+}
+
+// The code point of the UTF-8 sequence at offset, for the error message; -1
+// when the bytes there are no valid sequence.
+long CodePointAt(std::string_view s, std::size_t offset) {
+  if (offset >= s.size()) return -1;
+  const auto b0 = static_cast<unsigned char>(s[offset]);
+  int len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || offset + len > s.size()) return -1;
+  long cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+  for (int i = 1; i < len; ++i) {
+    const auto b = static_cast<unsigned char>(s[offset + i]);
+    if ((b & 0xC0) != 0x80) return -1;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  return cp;
+}
+
+std::string UnmappableMessage(std::string_view utf8, std::size_t offset) {
+  const long cp = CodePointAt(utf8, offset);
+  if (cp < 0) return "the text is not valid UTF-8 at byte " + std::to_string(offset);
+  char hex[24];
+  std::snprintf(hex, sizeof hex, "U+%04lX", cp);
+  const std::size_t len = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+  return "the character '" + std::string(utf8.substr(offset, len)) + "' (" + hex +
+         ") cannot be held in code page 1253";
+}
+
+// nlohmann's messages start with "[json.exception.parse_error.101] ".
+std::string PlainParseMessage(const std::string& what) {
+  const auto close = what.find("] ");
+  return close != std::string::npos && !what.empty() && what[0] == '[' ? what.substr(close + 2) : what;
+}
+
+class TChecker {
+ public:
+  TChecker(const TFlox03Pages& shape, std::vector<TStudyEdit>* edits, TStudyJsonError* error)
+      : shape_(shape), edits_(edits), error_(error) {}
+
+  bool Check(std::string_view text) {
+    ordered_json doc;
+    try {
+      doc = ordered_json::parse(text.begin(), text.end());
+    } catch (const ordered_json::parse_error& e) {
+      return Fail(TStudyJsonError::Json, "the JSON text cannot be read: " + PlainParseMessage(e.what()));
+    }
+    if (!doc.is_array()) {
+      return Fail(TStudyJsonError::Json, "the JSON text must be an array of slot objects");
+    }
+    std::set<int> seen;
+    for (std::size_t i = 0; i < doc.size(); ++i) {
+      if (!CheckSlot(doc[i], i + 1, seen)) return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Fail(TStudyJsonError::Kind kind, std::string message) {
+    edits_->clear();
+    error_->kind = kind;
+    error_->message = std::move(message);
+    return false;
+  }
+
+  bool CheckSlot(const ordered_json& item, std::size_t position, std::set<int>& seen) {
+    const std::string where = "element " + std::to_string(position) + " of the array";
+    if (!item.is_object()) return Fail(TStudyJsonError::Json, where + " is not an object");
+    const auto slotIt = item.find("slot");
+    if (slotIt == item.end()) return Fail(TStudyJsonError::Json, where + " has no \"slot\"");
+    if (!slotIt->is_number_integer() || slotIt->get<long long>() < 1 ||
+        slotIt->get<long long>() > TFlox03Pages::kSlotCount) {
+      return Fail(TStudyJsonError::Json, where + ": \"slot\" must be a whole number from 1 to 19, not " +
+                                             slotIt->dump());
+    }
+    const int slot = static_cast<int>(slotIt->get<long long>());
+    if (!seen.insert(slot).second) {
+      return Fail(TStudyJsonError::Json, "slot " + std::to_string(slot) + " is given more than once");
+    }
+    const TRecordClass& cls = shape_.Slot(slot).Class();
+    for (const auto& [key, value] : item.items()) {
+      if (key == "slot" || key == "fields") continue;
+      if (key == "class") {
+        if (!value.is_string() || value.get<std::string>() != cls.className) {
+          return Fail(TStudyJsonError::Json, "slot " + std::to_string(slot) + ": class " + value.dump() +
+                                                 " is not the class of that slot, " + cls.className);
+        }
+        continue;
+      }
+      return Fail(TStudyJsonError::Json, SlotName(shape_, slot) + ": unknown member " + Quoted(key));
+    }
+    const auto fieldsIt = item.find("fields");
+    if (fieldsIt == item.end()) return true;
+    if (!fieldsIt->is_object()) {
+      return Fail(TStudyJsonError::Json, SlotName(shape_, slot) + ": \"fields\" must be an object");
+    }
+    std::set<std::size_t> given;
+    for (const auto& [name, value] : fieldsIt->items()) {
+      if (!CheckField(slot, cls, name, value, given)) return false;
+    }
+    return true;
+  }
+
+  bool CheckField(int slot, const TRecordClass& cls, const std::string& name, const ordered_json& value,
+                  std::set<std::size_t>& given) {
+    const std::string where = FieldName(shape_, slot, name);
+    const int index = cls.IndexOf(name);
+    if (index < 0) return Fail(TStudyJsonError::Json, where + ": the record has no such field");
+    if (!given.insert(static_cast<std::size_t>(index)).second) {
+      return Fail(TStudyJsonError::Json, where + ": the field is given more than once");
+    }
+    if (!value.is_string()) {
+      return Fail(TStudyJsonError::Json, where + ": the value must be a string, not " + value.dump());
+    }
+    const std::string& utf8 = value.get_ref<const std::string&>();
+    std::string bytes;
+    std::size_t bad = 0;
+    if (!Utf8ToCp1253(utf8, bytes, &bad)) {
+      return Fail(TStudyJsonError::Encoding, where + ": " + UnmappableMessage(utf8, bad));
+    }
+    const TPropInfo& prop = cls.props[static_cast<std::size_t>(index)];
+    if (prop.kind == TPropKind::Char) {
+      if (bytes.empty()) {
+        bytes = " ";  // no selection
+      } else if (bytes.size() != 1) {
+        return Fail(TStudyJsonError::Json, where + ": a single-character field takes one character, not " +
+                                               std::to_string(bytes.size()));
+      }
+    } else if (bytes.size() > prop.maxLen) {
+      bytes.resize(prop.maxLen);  // cut like the study file cuts it
+    }
+    edits_->push_back({slot, static_cast<std::size_t>(index), std::move(bytes)});
+    return true;
+  }
+
+  const TFlox03Pages& shape_;
+  std::vector<TStudyEdit>* edits_;
+  TStudyJsonError* error_;
+};
+
+}  // namespace
+
+std::string StudyToJson(const TFlox03Pages& study, int indent) {
+  ordered_json doc = ordered_json::array();
+  for (int slot = 1; slot <= TFlox03Pages::kSlotCount; ++slot) {
+    const TPageRecord& record = study.Slot(slot);
+    const TRecordClass& cls = record.Class();
+    ordered_json fields = ordered_json::object();
+    for (std::size_t i = 0; i < record.PropCount(); ++i) {
+      fields[cls.props[i].name] = Cp1253ToUtf8(record.Get(i));
+    }
+    ordered_json item = ordered_json::object();
+    item["slot"] = slot;
+    item["class"] = cls.className;
+    item["fields"] = std::move(fields);
+    doc.push_back(std::move(item));
+  }
+  return doc.dump(indent, ' ', false, ordered_json::error_handler_t::replace);
+}
+
+bool ParseStudyJson(std::string_view json, const TFlox03Pages& shape, std::vector<TStudyEdit>* edits,
+                    TStudyJsonError* error) {
+  edits->clear();
+  *error = TStudyJsonError{};
+  return TChecker(shape, edits, error).Check(json);
+}
+
+void ApplyStudyEdits(TFlox03Pages& study, const std::vector<TStudyEdit>& edits) {
+  for (const TStudyEdit& edit : edits) study.Slot(edit.slot).Set(edit.property, edit.bytes);
+}
