@@ -59,16 +59,6 @@ TEST_P(Flox03ANewFile, CreatesTheFileOfTheRulesAndReleasesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Types, Flox03ANewFile, testing::Values(1u, 2u, 3u, 4u, 0u, 7u, 0x105u, 0x101u, 0xFFFFFF03u));
 
-TEST(Flox03A, NewFileSizesPerStudyType) {
-  const std::pair<std::uint32_t, std::size_t> sizes[] = {{1, 843}, {2, 843}, {3, 891}, {4, 820}, {0, 820}, {7, 820},
-                                                         {0x105, 820}};
-  for (const auto& [type, size] : sizes) {
-    TempDir dir;
-    CallFlox03A(0, (dir / "s.flx").c_str(), 0, type);
-    EXPECT_EQ(std::filesystem::file_size(dir / "s.flx"), size) << "type " << type;
-  }
-}
-
 TEST(Flox03A, ActionOutsideOneToThreeOnlyLoadsAnExistingFile) {
   // A file from another writer: names in lower case and one value for the
   // type default. Any rewrite would change these bytes.
