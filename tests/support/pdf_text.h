@@ -1,0 +1,104 @@
+// Reading PDF output in tests with poppler's command-line tools:
+// PdfText (pdftotext -layout), PdfPageCount (pdfinfo) and PdfPageImage
+// (pdftoppm). Header-only; needs Qt Core and Gui.
+#pragma once
+
+#include <string>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+namespace pdftest {
+
+// Writes the bytes to a temporary .pdf file, removed when the object goes.
+class TTempPdf {
+ public:
+  explicit TTempPdf(const QByteArray& pdf) : file_(QDir::tempPath() + QStringLiteral("/flox-test-XXXXXX.pdf")) {
+    if (file_.open()) {
+      file_.write(pdf);
+      file_.flush();
+    }
+  }
+  QString Path() const { return file_.fileName(); }
+
+ private:
+  QTemporaryFile file_;
+};
+
+// Standard output of a tool run on the file; empty when it fails.
+inline QByteArray Run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    return {};
+  }
+  return process.readAllStandardOutput();
+}
+
+// The pages' text in UTF-8, laid out as printed (pages separated by form
+// feeds). firstPage/lastPage (1-based) limit it to some pages; 0 for all.
+inline std::string PdfText(const QByteArray& pdf, int firstPage = 0, int lastPage = 0) {
+  const TTempPdf file(pdf);
+  QStringList arguments{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+  if (firstPage > 0) arguments << QStringLiteral("-f") << QString::number(firstPage);
+  if (lastPage > 0) arguments << QStringLiteral("-l") << QString::number(lastPage);
+  arguments << file.Path() << QStringLiteral("-");
+  return Run(QStringLiteral("pdftotext"), arguments).toStdString();
+}
+
+// The text of one page (1-based).
+inline std::string PdfPageText(const QByteArray& pdf, int page) { return PdfText(pdf, page, page); }
+
+// The number of pages, or -1 when the bytes are not a readable PDF.
+inline int PdfPageCount(const QByteArray& pdf) {
+  const TTempPdf file(pdf);
+  const QString info = QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {file.Path()}));
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(info);
+  return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// pdfinfo's line for a field, e.g. "Page size" -> "595.276 x 841.89 pts (A4)".
+inline std::string PdfInfoField(const QByteArray& pdf, const std::string& field) {
+  const TTempPdf file(pdf);
+  const QString info = QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {file.Path()}));
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(QString::fromStdString(field)) +
+                             QStringLiteral(":\\s+(.*)$"),
+                         QRegularExpression::MultilineOption)
+          .match(info);
+  return match.hasMatch() ? match.captured(1).trimmed().toStdString() : std::string();
+}
+
+// The fonts the PDF uses, one line each as pdffonts prints them (name, type,
+// encoding, emb, sub, uni, object).
+inline std::string PdfFonts(const QByteArray& pdf) {
+  const TTempPdf file(pdf);
+  return Run(QStringLiteral("pdffonts"), {file.Path()}).toStdString();
+}
+
+// One page (1-based) rasterised at the given resolution; null on failure.
+inline QImage PdfPageImage(const QByteArray& pdf, int page, int dpi) {
+  const TTempPdf file(pdf);
+  QTemporaryDir dir;
+  if (!dir.isValid()) return {};
+  const QString stem = dir.filePath(QStringLiteral("page"));
+  Run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                                   QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                   QString::number(page), QStringLiteral("-singlefile"), file.Path(), stem});
+  return QImage(stem + QStringLiteral(".png"));
+}
+
+}  // namespace pdftest
+
+// The helpers everyone's tests use, also outside the namespace.
+using pdftest::PdfPageCount;
+using pdftest::PdfPageText;
+using pdftest::PdfText;
