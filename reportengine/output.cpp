@@ -50,6 +50,7 @@ void TCaptureSink::Record(TOutputAction action, const std::vector<TQuickRep*>& p
 }
 
 QByteArray RenderPdf(const std::vector<TQuickRep*>& pages) {
+  if (pages.empty() || !CanRender()) return {};
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -87,7 +88,7 @@ bool WritePdf(const std::vector<TQuickRep*>& pages, const QString& fileName, QSt
 }
 
 QImage RenderImage(TQuickRep& page, double dpi) {
-  if (!(dpi > 0) || dpi > 2400) return {};
+  if (!(dpi > 0) || dpi > 2400 || !CanRender()) return {};
   const QSize size(static_cast<int>(std::lround(kPageWidth / kTenthsPerInch * dpi)),
                    static_cast<int>(std::lround(kPageHeight / kTenthsPerInch * dpi)));
   QImage image(size, QImage::Format_RGB32);
@@ -104,13 +105,13 @@ QImage RenderImage(TQuickRep& page, double dpi) {
 
 void RunOutput(TOutputAction action, const std::vector<TQuickRep*>& pages) {
   if (pages.empty()) return;
-  if (TCaptureSink* sink = TCaptureSink::Current()) {
-    sink->Record(action, pages);
-    return;
-  }
   if (!CanRender()) {
     std::fprintf(stderr, "WinFlox03RDll: the report cannot be drawn without a Qt GUI application\n");
     std::fflush(stderr);
+    return;
+  }
+  if (TCaptureSink* sink = TCaptureSink::Current()) {
+    sink->Record(action, pages);
     return;
   }
   if (action == TOutputAction::Print) {

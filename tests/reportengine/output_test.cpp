@@ -292,6 +292,7 @@ TEST_F(PreviewWindow, OffersItsCommandsInGreek) {
     }
   }
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+  EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PreviewWindow, NavigatesThePagesAndZooms) {

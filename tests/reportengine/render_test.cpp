@@ -298,12 +298,6 @@ INSTANTIATE_TEST_SUITE_P(Families, Fonts,
                                            TFontCase{"MS Serif", "Liberation Serif"},
                                            TFontCase{"Unknown Family", "Liberation Sans"}));
 
-TEST(Fonts, PointSizesBecomeHundredthsOfAMillimetre) {
-  for (int points : {8, 9, 10, 11, 12, 36}) {
-    EXPECT_NEAR(qr::PageFont({"Arial", static_cast<std::uint8_t>(points)}).pixelSize(), points * 2540.0 / 72, 0.5);
-  }
-}
-
 TEST(Greek, PdfTextExtractsAsTheSameGreekWithEmbeddedFonts) {
   qr::TQuickRep rep(kEveryKind);
   rep.SetCaption("NameEpixirisi", Cp("Ξενοδοχείο «Ο Ήλιος» — Ωραιόκαστρο"));
