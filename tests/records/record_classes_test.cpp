@@ -96,14 +96,6 @@ TEST_P(ClassTable, IndexOfFindsEveryNameInAnyCase) {
   EXPECT_EQ(cls.IndexOf(std::string(cls.props[0].name) + "x"), -1);
 }
 
-TEST_P(ClassTable, CreateRecordMakesTheClassInItsConstructedState) {
-  auto record = CreateRecord(Cls());
-  EXPECT_EQ(&record->Class(), &Cls());
-  ASSERT_EQ(record->PropCount(), Cls().props.size());
-  for (std::size_t i = 0; i < record->PropCount(); ++i)
-    EXPECT_EQ(record->Get(i), Cls().props[i].kind == TPropKind::Char ? " " : "") << Cls().props[i].name;
-}
-
 INSTANTIATE_TEST_SUITE_P(AllClasses, ClassTable, ::testing::ValuesIn(kFigures),
                          [](const auto& info) { return std::string(info.param.className); });
 
@@ -204,14 +196,6 @@ TEST(PageRecord, AssignCopiesEveryFieldFromTheSameClassOnly) {
   TFlox06Pg5Data industry;  // same field names, another class
   industry.Assign(&source);
   EXPECT_EQ(industry.Get("Poso1"), "");
-}
-
-TEST(PageRecord, SlotsOfTheSameClassAreIndependent) {
-  TStudy study;
-  study[4].Set("Poso1", "4");
-  study[17].Set("Poso1", "17");
-  EXPECT_EQ(study[4].Get("Poso1"), "4");
-  EXPECT_EQ(study[17].Get("Poso1"), "17");
 }
 
 }  // namespace

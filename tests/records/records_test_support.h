@@ -54,8 +54,9 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
 
 // A length byte and the characters.
 inline Bytes Short(std::string_view s) {
-  Bytes out{static_cast<std::uint8_t>(s.size())};
-  out.insert(out.end(), s.begin(), s.end());
+  Bytes out(s.size() + 1);
+  out[0] = static_cast<std::uint8_t>(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) out[i + 1] = static_cast<std::uint8_t>(s[i]);
   return out;
 }
 

@@ -29,13 +29,6 @@ TEST(MemoryStream, ReadWriteSeek) {
   EXPECT_EQ(s.Position(), 5);  // a refused seek leaves the position
 }
 
-TEST(MemoryStream, WritingPastTheEndFillsTheGap) {
-  TMemoryStream s;
-  s.Seek(3, TSeekOrigin::Begin);
-  s.Write("x", 1);
-  EXPECT_EQ(s.Bytes(), (Bytes{0, 0, 0, 'x'}));
-}
-
 TEST(FileStream, CreateWritesAndOpenReadReads) {
   TScratchDir dir;
   const std::string name = dir.File("study.flx");
