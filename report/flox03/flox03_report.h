@@ -9,42 +9,50 @@
 class TFlox03Page1Preview : public TReportPageForm {
  public:
   TFlox03Page1Preview();
+  ~TFlox03Page1Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg1Data& record);
 };
 class TFlox03Page2Preview : public TReportPageForm {
  public:
   TFlox03Page2Preview();
+  ~TFlox03Page2Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg2Data& record);
 };
 class TFlox03Page3Preview : public TReportPageForm {
  public:
   TFlox03Page3Preview();
+  ~TFlox03Page3Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg3Data& record);
 };
 // Pages 4 and 5 also serve the hotel study, filled from its own records.
 class TFlox03Page4Preview : public TReportPageForm {
  public:
   TFlox03Page4Preview();
+  ~TFlox03Page4Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg4Data& record);
 };
 class TFlox03Page5Preview : public TReportPageForm {
  public:
   TFlox03Page5Preview();
+  ~TFlox03Page5Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg5Data& record);
 };
 class TFlox03Page6Preview : public TReportPageForm {
  public:
   TFlox03Page6Preview();
+  ~TFlox03Page6Preview() override;  // clears the shared instance if it is this form
   void FillFromRecord(const TFlox03Pg6Data& record);
 };
 // The fixed annex pages: 7a for study type 1, 7b for study type 2.
 class TFlox03Page7aPreview : public TReportPageForm {
  public:
   TFlox03Page7aPreview();
+  ~TFlox03Page7aPreview() override;  // clears the shared instance if it is this form
 };
 class TFlox03Page7bPreview : public TReportPageForm {
  public:
   TFlox03Page7bPreview();
+  ~TFlox03Page7bPreview() override;  // clears the shared instance if it is this form
 };
 
 // The shared report page instances: the one current form of each class, set
