@@ -250,6 +250,16 @@ TEST(Fallback, WithoutAPrinterAPrintJobBecomesAPdfInTheDocumentsFolder) {
   ASSERT_TRUE(again.ok);
   EXPECT_NE(again.pdfFile, outcome.pdfFile);
   EXPECT_TRUE(QFile::exists(outcome.pdfFile));
+
+  // Print() itself, with no display to show a box on: the place goes to stderr.
+  ::testing::internal::CaptureStderr();
+  page.Print();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  const QStringList files = QDir(documents).entryList({QStringLiteral("flox03-print-*.pdf")}, QDir::Files);
+  ASSERT_EQ(files.size(), 3);
+  bool named = false;
+  for (const QString& file : files) named = named || said.find(file.toStdString()) != std::string::npos;
+  EXPECT_TRUE(named) << said;
 }
 
 // --- the preview window ------------------------------------------------------
