@@ -175,9 +175,11 @@ bool TStreamComponent::SaveToFile(const std::string& fileName) {
     temp.Close();
     if (::rename(tempName.c_str(), target.c_str()) != 0) ThrowErrno("cannot replace", target);
     guard.Release();
+    if (keepOriginal) failedLoadFile_.clear();  // kept in its backup, and replaced
+    // A folder that cannot be flushed leaves the rename itself in doubt
+    // after a crash, so it is reported like any other failed save.
     SyncFolder(FolderOf(target));
     old.reset();
-    if (keepOriginal) failedLoadFile_.clear();
     return true;
   } catch (...) {
     ReportStreamError(kSaveErrorLine1, kFileErrorLine2);
