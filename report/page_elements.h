@@ -38,8 +38,10 @@ inline constexpr TFontDef kArial36{.family = "Arial", .points = 36};
 inline constexpr TFontDef kCourier10{.family = "Courier New", .points = 10};
 inline constexpr TFontDef kCourier10Bold{.family = "Courier New", .points = 10, .style = qr::fsBold};
 
-// Courier New 10 pt advances 6 pt a character: 21.167 tenths of a millimetre.
-constexpr int CourierColumn(int left, int column) { return left + (column * 21167 + 500) / 1000; }
+// Courier New 10 pt advances 0.6 em a character: 21.18 tenths of a millimetre.
+constexpr int CourierColumn(int left, int column) { return left + (column * 2118 + 50) / 100; }
+// A single Courier New character laid out in a box of its own needs this width.
+inline constexpr int kCourierCharBox = 22;
 
 // Height of one laid-out line of Arial, per point size, in hundredths of a
 // tenth of a millimetre (ascent plus descent of the installed face).

@@ -33,7 +33,7 @@ struct TGridLayout {
 };
 
 // Column edges across the printable width.
-inline constexpr int kGridX[8] = {0, 80, 590, 730, 850, 1260, 1440, 1900};
+inline constexpr int kGridX[8] = {0, 80, 600, 750, 870, 1240, 1440, 1900};
 inline constexpr int kGridPadX = 8;
 inline constexpr int kGridPadY = 6;
 // The long texts (kind, mode, remarks) in 8 pt so that three lines fit a row.
@@ -89,10 +89,8 @@ constexpr void EmitRow(std::array<TElementDef, M>& out, std::size_t& at, const T
     }
     const TFontDef font = heading ? kArial9Bold : kArial9;
     const TAlign align = heading ? TAlign::Center : kGridAlign[c];
-    // A one-line text may wrap once (the modes of operation); a two-line
-    // text keeps its own break.
-    const int lineHeight = cell.text2 != nullptr ? kLine9 : Lines(2, 9);
-    if (cell.text != nullptr) out[at++] = Text({left, top + kGridPadY, width, lineHeight}, cell.text, font, align);
+    // Fixed texts never wrap: a text of two lines gives both.
+    if (cell.text != nullptr) out[at++] = Text({left, top + kGridPadY, width, kLine9}, cell.text, font, align);
     if (cell.text2 != nullptr) {
       out[at++] = Text({left, top + kGridPadY + kLine9, width, kLine9}, cell.text2, font, align);
     }

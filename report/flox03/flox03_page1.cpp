@@ -13,24 +13,24 @@ namespace {
 
 // Rows of the boxed section, top edge of each line.
 constexpr int kBoxTop = 850;
-constexpr int kBoxBottom = 2240;
+constexpr int kBoxBottom = 2360;
 constexpr int kIn = 40;       // left edge of the text inside the box
 constexpr int kInEnd = 1860;  // right edge of the text inside the box
-constexpr int kValue = 700;   // data column of items 3 to 10
+constexpr int kValue = 740;   // data column of items 3 to 10
 
 constexpr int yHead = kBoxTop + 35;
 constexpr int y1 = kBoxTop + 130;   // 1. kind of business, three lines
-constexpr int y2 = y1 + 170;        // 2. place: town, street, number, post code
-constexpr int y2b = y2 + 80;        //    telephones
-constexpr int y2c = y2b + 80;       //    map sheet and building block
-constexpr int y3 = y2c + 100;       // 3. ownership of the business, two lines
-constexpr int y4 = y3 + 130;        // 4. ownership of the premises, two lines
-constexpr int y5 = y4 + 130;        // 5. managing director, two lines
-constexpr int y6 = y5 + 130;        // 6. staff
-constexpr int y7 = y6 + 85;         // 7. working hours
-constexpr int y8 = y7 + 85;         // 8. fire-protection leader
-constexpr int y9 = y8 + 85;         // 9. deputy leader
-constexpr int y10 = y9 + 85;        // 10. fire-protection staff
+constexpr int y2 = y1 + 175;        // 2. place: town, street, number, post code
+constexpr int y2b = y2 + 90;        //    telephones
+constexpr int y2c = y2b + 90;       //    map sheet and building block
+constexpr int y3 = y2c + 115;       // 3. ownership of the business, two lines
+constexpr int y4 = y3 + 145;        // 4. ownership of the premises, two lines
+constexpr int y5 = y4 + 145;        // 5. managing director, two lines
+constexpr int y6 = y5 + 145;        // 6. staff
+constexpr int y7 = y6 + 100;        // 7. working hours
+constexpr int y8 = y7 + 100;        // 8. fire-protection leader
+constexpr int y9 = y8 + 100;        // 9. deputy leader
+constexpr int y10 = y9 + 100;       // 10. fire-protection staff
 
 constexpr TElementDef kElements[] = {
     // Heading: name and title on the left, the numbers to fill in by hand on the right.
@@ -51,16 +51,16 @@ constexpr TElementDef kElements[] = {
     Box({516, 346, 868, 118}, 1),
     Text({530, 376, 840, kLine14}, "ΜΕΛΕΤΗ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", kArial14, TAlign::Center),
 
-    Text({0, 540, 460, kLine10}, "Που συντάχθηκε σύμφωνα με"),
-    Field("Suntaxh", {470, 540, 1430, Lines(3)}),
-    Dots(470, 540 + kLine10, 1430),
-    Dots(470, 540 + Lines(2), 1430),
-    Dots(470, 540 + Lines(3), 1430),
-    Text({0, 690, 460, kLine10}, "από τον"),
-    Field("FromWho", {470, 690, 1430, Lines(3)}),
-    Dots(470, 690 + kLine10, 1430),
-    Dots(470, 690 + Lines(2), 1430),
-    Dots(470, 690 + Lines(3), 1430),
+    Text({0, 540, 480, kLine10}, "Που συντάχθηκε σύμφωνα με"),
+    Field("Suntaxh", {490, 540, 1410, Lines(3)}),
+    Dots(490, 540 + kLine10, 1410),
+    Dots(490, 540 + Lines(2), 1410),
+    Dots(490, 540 + Lines(3), 1410),
+    Text({0, 690, 480, kLine10}, "από τον"),
+    Field("FromWho", {490, 690, 1410, Lines(3)}),
+    Dots(490, 690 + kLine10, 1410),
+    Dots(490, 690 + Lines(2), 1410),
+    Dots(490, 690 + Lines(3), 1410),
 
     // Section A in its heavy box.
     Box({0, kBoxTop, 1900, kBoxBottom - kBoxTop}, 3),
@@ -74,27 +74,27 @@ constexpr TElementDef kElements[] = {
 
     Text({kIn, y2, 345, kLine10}, "2.Τόπος επιχείρησης:"),
     Text({390, y2, 85, kLine10}, "Πόλη"),
-    Field("Polh", {475, y2, 420, kLine10}),
-    Dots(475, y2 + kLine10, 420),
+    Field("Polh", {485, y2, 410, kLine10}),
+    Dots(485, y2 + kLine10, 410),
     Text({910, y2, 85, kLine10}, "Οδός"),
-    Field("Odos", {995, y2, 450, kLine10}),
-    Dots(995, y2 + kLine10, 450),
-    Text({1455, y2, 55, kLine10}, "Αρ."),
-    Field("Number", {1510, y2, 130, kLine10}),
-    Dots(1510, y2 + kLine10, 130),
-    Text({1650, y2, 65, kLine10}, "Τ.Κ."),
-    Field("TK", {1715, y2, kInEnd - 1715, kLine10}),
-    Dots(1715, y2 + kLine10, kInEnd - 1715),
+    Field("Odos", {1005, y2, 440, kLine10}),
+    Dots(1005, y2 + kLine10, 440),
+    Text({1460, y2, 55, kLine10}, "Αρ."),
+    Field("Number", {1520, y2, 120, kLine10}),
+    Dots(1520, y2 + kLine10, 120),
+    Text({1655, y2, 70, kLine10}, "Τ.Κ."),
+    Field("TK", {1730, y2, kInEnd - 1730, kLine10}),
+    Dots(1730, y2 + kLine10, kInEnd - 1730),
 
-    Text({390, y2b, 85, kLine10}, "Τηλ1."),
-    Field("Phone1", {475, y2b, 260, kLine10}),
-    Dots(475, y2b + kLine10, 260),
+    Text({390, y2b, 95, kLine10}, "Τηλ1."),
+    Field("Phone1", {485, y2b, 260, kLine10}),
+    Dots(485, y2b + kLine10, 260),
     Text({910, y2b, 85, kLine10}, "Τηλ2"),
-    Field("Phone2", {995, y2b, 260, kLine10}),
-    Dots(995, y2b + kLine10, 260),
-    Text({1280, y2b, 200, kLine10}, "Τηλ.ανάγκης"),
-    Field("Phone3", {1480, y2b, kInEnd - 1480, kLine10}),
-    Dots(1480, y2b + kLine10, kInEnd - 1480),
+    Field("Phone2", {1005, y2b, 260, kLine10}),
+    Dots(1005, y2b + kLine10, 260),
+    Text({1300, y2b, 200, kLine10}, "Τηλ.ανάγκης"),
+    Field("Phone3", {1510, y2b, 260, kLine10}),
+    Dots(1510, y2b + kLine10, 260),
 
     Text({390, y2c, 320, kLine10}, "Αριθ. φύλλου χάρτη"),
     Field("NumPaperMap", {710, y2c, 200, kLine10}),
@@ -103,22 +103,22 @@ constexpr TElementDef kElements[] = {
     Field("OikodomikoTetragwno", {1220, y2c, 220, kLine10}),
     Dots(1220, y2c + kLine10, 220),
 
-    Text({kIn, y3, kValue - kIn, kLine10}, "3.Ιδιοκτησία επιχείρησης:"),
+    Text({kIn, y3, kValue - kIn - 10, kLine10}, "3.Ιδιοκτησία επιχείρησης:"),
     Field("IdiokthsiaEpixeirhsis", {kValue, y3, kInEnd - kValue, Lines(2)}),
     Dots(kValue, y3 + kLine10, kInEnd - kValue),
     Dots(kValue, y3 + Lines(2), kInEnd - kValue),
 
-    Text({kIn, y4, kValue - kIn, kLine10}, "4.Ιδιοκτησία ακινήτου:"),
+    Text({kIn, y4, kValue - kIn - 10, kLine10}, "4.Ιδιοκτησία ακινήτου:"),
     Field("IdiokthsiaAkinhtou", {kValue, y4, kInEnd - kValue, Lines(2)}),
     Dots(kValue, y4 + kLine10, kInEnd - kValue),
     Dots(kValue, y4 + Lines(2), kInEnd - kValue),
 
-    Text({kIn, y5, kValue - kIn, kLine10}, "5.Υπεύθυνος Δ/ντής επιχείρησης:"),
+    Text({kIn, y5, kValue - kIn - 10, kLine10}, "5.Υπεύθυνος Δ/ντής επιχείρησης:"),
     Field("YpeuthinosEpixeirisis", {kValue, y5, kInEnd - kValue, Lines(2)}),
     Dots(kValue, y5 + kLine10, kInEnd - kValue),
     Dots(kValue, y5 + Lines(2), kInEnd - kValue),
 
-    Text({kIn, y6, kValue - kIn, kLine10}, "6.Απασχολούμενο προσωπικό     :"),
+    Text({kIn, y6, kValue - kIn - 10, kLine10}, "6.Απασχολούμενο προσωπικό     :"),
     Text({kValue, y6, 130, kLine10}, "Ανδρες"),
     Field("Man", {kValue + 130, y6, 220, kLine10}),
     Dots(kValue + 130, y6 + kLine10, 220),
@@ -126,7 +126,7 @@ constexpr TElementDef kElements[] = {
     Field("Female", {kValue + 570, y6, 220, kLine10}),
     Dots(kValue + 570, y6 + kLine10, 220),
 
-    Text({kIn, y7, kValue - kIn, kLine10}, "7.Ωράριο εργασίας:"),
+    Text({kIn, y7, kValue - kIn - 10, kLine10}, "7.Ωράριο εργασίας:"),
     Text({kValue, y7, 130, kLine10}, "Από"),
     Field("Time1", {kValue + 130, y7, 220, kLine10}),
     Dots(kValue + 130, y7 + kLine10, 220),
@@ -134,18 +134,18 @@ constexpr TElementDef kElements[] = {
     Field("Time2", {kValue + 570, y7, 220, kLine10}),
     Dots(kValue + 570, y7 + kLine10, 220),
 
-    Text({kIn, y8, kValue - kIn, kLine10}, "8.Υπεύθυνος Αρχηγός Πυροπροστασίας:"),
+    Text({kIn, y8, kValue - kIn - 10, kLine10}, "8.Υπεύθυνος Αρχηγός Πυροπροστασίας:"),
     Field("FloxMan1", {kValue, y8, kInEnd - kValue, kLine10}),
     Dots(kValue, y8 + kLine10, kInEnd - kValue),
 
-    Text({kIn, y9, kValue - kIn, kLine10}, "9.Υπεύθυνος Υπαρχηγός Πυροπροστασίας:"),
+    Text({kIn, y9, kValue - kIn - 10, kLine10}, "9.Υπεύθυνος Υπαρχηγός Πυροπροστασίας:"),
     Field("FloxMan2", {kValue, y9, kInEnd - kValue, kLine10}),
     Dots(kValue, y9 + kLine10, kInEnd - kValue),
 
-    Text({kIn, y10, kValue - kIn, kLine10}, "10.Προσωπικό Πυροπροστασίας:"),
-    Field("FloxMan3", {kValue, y10, 940, kLine10}),
-    Dots(kValue, y10 + kLine10, 940),
-    Text({kValue + 960, y10, 120, kLine10}, "άτομα"),
+    Text({kIn, y10, kValue - kIn - 10, kLine10}, "10.Προσωπικό Πυροπροστασίας:"),
+    Field("FloxMan3", {kValue, y10, 920, kLine10}),
+    Dots(kValue, y10 + kLine10, 920),
+    Text({kValue + 940, y10, 120, kLine10}, "άτομα"),
 };
 
 // The register number and the owner's name are kept in the record but not

@@ -12,7 +12,7 @@ using namespace rpt;
 
 namespace {
 
-constexpr int kP = 52;  // pitch of the plain lines
+constexpr int kP = 60;  // pitch of the plain lines
 
 constexpr int y1 = 0;
 constexpr int y2 = y1 + kP;            // access road, three lines
@@ -56,9 +56,10 @@ constexpr int kIn = 30;       // left edge inside the boxes
 constexpr int kInEnd = 1870;  // right edge inside the boxes
 constexpr int kYN = 1280;     // "[" of the yes/no answers of the boxed items
 constexpr int kYNW = 90;      // width of a yes/no answer
+constexpr int kShort = 740;   // "[" of the answers beside a brace or a second item
 constexpr int kBrace = 880;   // the braces of item 3
 constexpr int kAlt = 960;     // the alternatives they group
-constexpr int kMark = 1560;   // the X beside the chosen alternative
+constexpr int kMark = 1600;   // the X beside the chosen alternative
 
 constexpr TElementDef kElements[] = {
     Text({0, y1, 1900, kLine10}, "12. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης:"),
@@ -114,9 +115,9 @@ constexpr TElementDef kElements[] = {
     Field("SusthmaPyranixneushs", {kYN + 15, y14, kYNW, kLine10}, kArial10, TAlign::Center),
     Dots(kYN + 15, y14 + kLine10, kYNW),
     Text({kYN + 15 + kYNW, y14, 15, kLine10}, "]"),
-    Text({kIn + 60, y14 + kP, 350, kLine10}, "Περιοχή που καλύπτει:"),
-    Field("Perioxh1", {kIn + 410, y14 + kP, kInEnd - kIn - 410, kLine10}),
-    Dots(kIn + 410, y14 + kP + kLine10, kInEnd - kIn - 410),
+    Text({kIn + 60, y14 + kP, 380, kLine10}, "Περιοχή που καλύπτει:"),
+    Field("Perioxh1", {kIn + 450, y14 + kP, kInEnd - kIn - 450, kLine10}),
+    Dots(kIn + 450, y14 + kP + kLine10, kInEnd - kIn - 450),
     Text({kIn, y14 + 2 * kP, kYN - kIn - 20, kLine10}, "Αυτόματο Σύστημα Ανίχνευσης Εκρηκτικών Μιγμάτων (Ναι/Οχι)"),
     Text({kYN, y14 + 2 * kP, 15, kLine10}, "["),
     Field("SysthmaAnixneushsEkrhktikwn", {kYN + 15, y14 + 2 * kP, kYNW, kLine10}, kArial10, TAlign::Center),
@@ -147,11 +148,11 @@ constexpr TElementDef kElements[] = {
     Text({kAlt, y22, kMark - kAlt - 20, kLine10}, "Τύπος Καταιονισμού ΥΓΡΟΥ ΤΥΠΟΥ"),
     Field("YgrosTupos", {kMark, y22, 40, kLine10}, kArial10Bold, TAlign::Center),
     Dots(kMark, y22 + kLine10, 40),
-    Text({kIn, y24, 670, kLine10}, "Αυτόματο Σύστημα Καταιονισμού (Ναι/Οχι)"),
-    Text({700, y24, 15, kLine10}, "["),
-    Field("AutomatoSusthmaKataionismou", {715, y24, kYNW, kLine10}, kArial10, TAlign::Center),
-    Dots(715, y24 + kLine10, kYNW),
-    Text({715 + kYNW, y24, 15, kLine10}, "]"),
+    Text({kIn, y24, 700, kLine10}, "Αυτόματο Σύστημα Καταιονισμού (Ναι/Οχι)"),
+    Text({kShort, y24, 15, kLine10}, "["),
+    Field("AutomatoSusthmaKataionismou", {kShort + 15, y24, kYNW, kLine10}, kArial10, TAlign::Center),
+    Dots(kShort + 15, y24 + kLine10, kYNW),
+    Text({kShort + 15 + kYNW, y24, 15, kLine10}, "]"),
     Text({kAlt, y25, kMark - kAlt - 20, kLine10}, "Τύπος Καταιονισμού ΞΗΡΟΥ ΤΥΠΟΥ"),
     Field("JhrosTupos", {kMark, y25, 40, kLine10}, kArial10Bold, TAlign::Center),
     Dots(kMark, y25 + kLine10, 40),
@@ -162,15 +163,15 @@ constexpr TElementDef kElements[] = {
     Field("SusthmaApoDiktuoPolhs", {kYN + 15, y26, kYNW, kLine10}, kArial10, TAlign::Center),
     Dots(kYN + 15, y26 + kLine10, kYNW),
     Text({kYN + 15 + kYNW, y26, 15, kLine10}, "]"),
-    Text({kIn + 60, y27, 350, kLine10}, "Περιοχή που καλύπτει"),
-    Field("Perioxh2", {kIn + 410, y27, kInEnd - kIn - 410, kLine10}),
-    Dots(kIn + 410, y27 + kLine10, kInEnd - kIn - 410),
+    Text({kIn + 60, y27, 380, kLine10}, "Περιοχή που καλύπτει"),
+    Field("Perioxh2", {kIn + 450, y27, kInEnd - kIn - 450, kLine10}),
+    Dots(kIn + 450, y27 + kLine10, kInEnd - kIn - 450),
 
-    Text({kIn, y28, 670, kLine10}, "Μόνιμο Υδροδοτικό Πυρ/κό Δίκτυο (Ναι/Οχι)"),
-    Text({700, y28, 15, kLine10}, "["),
-    Field("MonimoDiktuo", {715, y28, kYNW, kLine10}, kArial10, TAlign::Center),
-    Dots(715, y28 + kLine10, kYNW),
-    Text({715 + kYNW, y28, 15, kLine10}, "]"),
+    Text({kIn, y28, 700, kLine10}, "Μόνιμο Υδροδοτικό Πυρ/κό Δίκτυο (Ναι/Οχι)"),
+    Text({kShort, y28, 15, kLine10}, "["),
+    Field("MonimoDiktuo", {kShort + 15, y28, kYNW, kLine10}, kArial10, TAlign::Center),
+    Dots(kShort + 15, y28 + kLine10, kYNW),
+    Text({kShort + 15 + kYNW, y28, 15, kLine10}, "]"),
     Text({kAlt, y28, 300, kLine10}, "Κατηγορία Ι/ΙΙ/ΙΙ"),
     Text({kYN, y28, 15, kLine10}, "["),
     Field("Kathgoria", {kYN + 15, y28, kYNW, kLine10}, kArial10, TAlign::Center),
@@ -186,18 +187,18 @@ constexpr TElementDef kElements[] = {
     Field("ParoxhYdatos2", {kMark, y31, 40, kLine10}, kArial10Bold, TAlign::Center),
     Dots(kMark, y31 + kLine10, 40),
 
-    Text({kIn + 60, y32, 420, kLine10}, "Αριθμός πυρ/κών φωλέων:"),
-    Field("NumFirePlace", {kIn + 480, y32, 120, kLine10}),
-    Dots(kIn + 480, y32 + kLine10, 120),
+    Text({kIn + 60, y32, 440, kLine10}, "Αριθμός πυρ/κών φωλέων:"),
+    Field("NumFirePlace", {kIn + 510, y32, 120, kLine10}),
+    Dots(kIn + 510, y32 + kLine10, 120),
 
-    Text({kIn, y33, 670, kLine10}, "Απλό Υδροδοτικό Πυρ/κό Δίκτυο (Ναι/Οχι)"),
-    Text({700, y33, 15, kLine10}, "["),
-    Field("AploDiktuo", {715, y33, kYNW, kLine10}, kArial10, TAlign::Center),
-    Dots(715, y33 + kLine10, kYNW),
-    Text({715 + kYNW, y33, 15, kLine10}, "]"),
-    Text({kAlt, y33, 430, kLine10}, "Αριθμός πυρ/κών φωλεών :"),
-    Field("NumErmaria", {kAlt + 440, y33, 120, kLine10}),
-    Dots(kAlt + 440, y33 + kLine10, 120),
+    Text({kIn, y33, 700, kLine10}, "Απλό Υδροδοτικό Πυρ/κό Δίκτυο (Ναι/Οχι)"),
+    Text({kShort, y33, 15, kLine10}, "["),
+    Field("AploDiktuo", {kShort + 15, y33, kYNW, kLine10}, kArial10, TAlign::Center),
+    Dots(kShort + 15, y33 + kLine10, kYNW),
+    Text({kShort + 15 + kYNW, y33, 15, kLine10}, "]"),
+    Text({kAlt, y33, 450, kLine10}, "Αριθμός πυρ/κών φωλεών :"),
+    Field("NumErmaria", {kAlt + 460, y33, 120, kLine10}),
+    Dots(kAlt + 460, y33 + kLine10, 120),
 
     Text({kIn, y34, kYN - kIn - 20, kLine10},
          "Αυτόματο - Χειροκίνητο Σύστημα κατάσβεσης Τοπικής Εφαρμογής (Ναι/Οχι)"),

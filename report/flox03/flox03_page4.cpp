@@ -42,7 +42,7 @@ constexpr std::array<TGridRow, 19> kRows = {{
     {Fixed("19"), Fixed("Σκαπάνες"), Data("Symbol19"), Data("Poso19"), Data("Use19"), Data("Time19"), Data("Comments19")},
 }};
 
-constexpr TGridLayout kLayout{.top = 0, .headHeight = Lines(2, 9) + 14, .rowHeight = 124};
+constexpr TGridLayout kLayout{.top = 0, .headHeight = Lines(2, 9) + 14, .rowHeight = 132};
 
 constexpr auto kElements = BuildGrid<kRows, &kHeading, kLayout>();
 constexpr auto kBindings = BuildGridBindings<kRows>();

@@ -21,7 +21,7 @@ constexpr std::array<TGridRow, 9> kRows = {{
     {Data("aa28"), Data("Eidos28"), Data("Symbol28"), Data("Poso28"), Data("Use28"), Data("Time28"), Data("Comments28")},
 }};
 
-constexpr TGridLayout kLayout{.top = 0, .headHeight = 0, .rowHeight = 124};
+constexpr TGridLayout kLayout{.top = 0, .headHeight = 0, .rowHeight = 132};
 constexpr int kNoteTop = GridBottom(kLayout, kRows.size()) + 40;
 
 constexpr auto kGrid = BuildGrid<kRows, nullptr, kLayout>();
