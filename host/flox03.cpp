@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -141,8 +142,11 @@ std::uint64_t Number(const TArgs& args, const std::string& option, std::uint64_t
   const std::string& text = args.options.at(option);
   errno = 0;
   char* end = nullptr;
-  const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
-  if (text.empty() || text[0] == '-' || *end != '\0' || errno != 0 || value > max) {
+  // Decimal, or hexadecimal after 0x; a leading zero does not mean octal.
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const unsigned long long value = std::strtoull(text.c_str() + (hex ? 2 : 0), &end, hex ? 16 : 10);
+  if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text[hex ? 2 : 0])) || *end != '\0' || errno != 0 ||
+      value > max) {
     throw TUsageError{"option " + option + " takes a number, not '" + text + "'"};
   }
   return value;

@@ -178,24 +178,31 @@ TEST(SharedLibrary, JsonGoesInAndComesBackOut) {
 
 // ---- the flox03 program ----------------------------------------------------
 
-class Flox03CallNewFile : public testing::TestWithParam<std::pair<const char*, std::size_t>> {};
+struct CallCase {
+  const char* typeArg;
+  std::uint32_t type;
+  std::size_t size;
+};
+
+class Flox03CallNewFile : public testing::TestWithParam<CallCase> {};
 
 TEST_P(Flox03CallNewFile, CreatesTheStudyFile) {
-  const auto [type, size] = GetParam();
+  const CallCase c = GetParam();
   TempDir dir;
   const std::string file = dir / "new.flx";
-  const Outcome run = RunFlox03({"call", file, "--type", type, "--action", "0"});
+  const Outcome run = RunFlox03({"call", file, "--type", c.typeArg, "--action", "0"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   ASSERT_TRUE(std::filesystem::exists(file));
-  EXPECT_EQ(std::filesystem::file_size(file), size);
-  EXPECT_EQ(ReadBytes(file), NewStudyFileBytes(static_cast<std::uint32_t>(std::stoul(type, nullptr, 0))));
+  EXPECT_EQ(std::filesystem::file_size(file), c.size);
+  EXPECT_EQ(ReadBytes(file), NewStudyFileBytes(c.type));
 }
 
+// A leading zero is decimal, not octal: "0259" is 259, whose low byte is 3.
 INSTANTIATE_TEST_SUITE_P(Types, Flox03CallNewFile,
-                         testing::Values(std::make_pair("1", 843u), std::make_pair("2", 843u),
-                                         std::make_pair("3", 891u), std::make_pair("4", 820u),
-                                         std::make_pair("0x105", 820u), std::make_pair("0x103", 891u)));
+                         testing::Values(CallCase{"1", 1, 843}, CallCase{"2", 2, 843}, CallCase{"3", 3, 891},
+                                         CallCase{"4", 4, 820}, CallCase{"0x105", 0x105, 820},
+                                         CallCase{"0X103", 0x103, 891}, CallCase{"0259", 259, 891}));
 
 TEST(Flox03Program, ImportThenDumpJsonGivesBackExactlyTheValuesPutIn) {
   TempDir dir;
@@ -329,6 +336,9 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"call", "--type", "1", "--action", "0"},
                     std::vector<std::string>{"call", "FILE", "--type", "one", "--action", "0"},
                     std::vector<std::string>{"call", "FILE", "--type", "-1", "--action", "0"},
+                    std::vector<std::string>{"call", "FILE", "--type", "0x", "--action", "0"},
+                    std::vector<std::string>{"call", "FILE", "--type", " 1", "--action", "0"},
+                    std::vector<std::string>{"call", "FILE", "--type", "1", "--action", "4294967296"},
                     std::vector<std::string>{"call", "FILE", "--type", "1", "--action", "0", "--window"},
                     std::vector<std::string>{"call", "FILE", "other", "--type", "1", "--action", "0"},
                     std::vector<std::string>{"edit", "FILE"}, std::vector<std::string>{"preview", "FILE", "--json"},
