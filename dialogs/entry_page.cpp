@@ -1,0 +1,53 @@
+#include "dialogs/entry_page.h"
+
+#include <QVBoxLayout>
+
+#include <stdexcept>
+#include <string>
+
+TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std::unique_ptr<TPageRecord> working)
+    : QFrame(owner), desc_(desc), working_(std::move(working)) {
+  setFrameShape(QFrame::NoFrame);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFrameShape(QFrame::NoFrame);
+  layout->addWidget(Panel1);
+  dlg::BuildControls(Panel1, desc_.controls, desc_.bindings);
+  dlg::CheckBindings(Panel1, desc_.bindings, *working_);
+}
+
+TEntryPageFrame::~TEntryPageFrame() = default;
+
+void TEntryPageFrame::RequireOwnClass(const TPageRecord& record) const {
+  if (&record.Class() != &working_->Class()) {
+    throw std::invalid_argument(std::string("a page of ") + working_->Class().className + " cannot take a " +
+                                record.Class().className);
+  }
+}
+
+void TEntryPageFrame::LoadFromRecord(const TPageRecord& record) {
+  RequireOwnClass(record);
+  working_->Assign(&record);
+  dlg::LoadBindings(Panel1, desc_.bindings, record);
+}
+
+void TEntryPageFrame::StoreToRecord(TPageRecord& record) const {
+  RequireOwnClass(record);
+  dlg::StoreBindings(Panel1, desc_.bindings, record);
+}
+
+void TEntryPageFrame::PreviewPage() {
+  StoreToRecord(*working_);
+  FillReport(*working_).Preview();
+}
+
+void TEntryPageFrame::PrintPage() {
+  StoreToRecord(*working_);
+  FillReport(*working_).Print();
+}
+
+void TEntryPageFrame::ShowHelp() {
+  if (desc_.showHelp != nullptr) desc_.showHelp(this);
+}

@@ -1,0 +1,84 @@
+// An entry page's controls as data: one table row per control, in screen
+// order (rows top to bottom, left to right within a row), which is also the
+// order of the Tab key. One small builder walks the table and makes the
+// controls on the page's panel.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "dialogs/bindings.h"
+
+class QWidget;
+
+namespace dlg {
+
+enum class TCtlKind : std::uint8_t {
+  Label,  // fixed text; optional tooltip; may name the control it belongs to
+  Edit,   // TEdit
+  Memo,   // TMemo
+  Check,  // QCheckBox; its own caption may be empty
+  Radio,  // TRadioGroup; its items come from the binding's code table
+  Box,    // framed box drawn behind the controls that stand in it
+  HLine,  // thin drawn lines that separate the columns of a grid
+  VLine,
+};
+
+enum TCtlStyle : std::uint8_t {
+  csPlain = 0,
+  csBold = 1,
+  csUnderline = 2,
+  csCentre = 4,   // label text centred in its rectangle
+  csRight = 8,    // label text right-aligned in its rectangle
+  csTop = 16,     // label text at the top of its rectangle (default: middle)
+  csWrap = 32,    // label text wraps inside its rectangle
+};
+
+struct TControlDef {
+  TCtlKind kind;
+  const char* name;     // designer name (objectName); nullptr for fixed texts, boxes and lines
+  const char* caption;  // UTF-8: label text, check box caption, radio group or box caption
+  int x, y, w, h;       // pixels on the page's panel; w == 0: the label's own width
+  int limit = 0;        // edit or memo: input limit, 0 unlimited
+  const char* hint = nullptr;   // UTF-8 tooltip
+  const char* buddy = nullptr;  // label: the control a click on it focuses (or toggles)
+  std::uint8_t style = csPlain;
+};
+
+// Standard heights of one row of controls.
+inline constexpr int kRowH = 19;
+
+// Shorthands for the page tables.
+constexpr TControlDef Lbl(const char* caption, int x, int y, const char* hint = nullptr, const char* buddy = nullptr,
+                          std::uint8_t style = csPlain, int w = 0, int h = kRowH) {
+  return {TCtlKind::Label, nullptr, caption, x, y, w, h, 0, hint, buddy, style};
+}
+constexpr TControlDef Head(const char* caption, int x, int y, std::uint8_t style = csBold, const char* hint = nullptr,
+                           int w = 0, int h = kRowH) {
+  return {TCtlKind::Label, nullptr, caption, x, y, w, h, 0, hint, nullptr, style};
+}
+constexpr TControlDef Ed(const char* name, int x, int y, int w, int limit) {
+  return {TCtlKind::Edit, name, nullptr, x, y, w, kRowH, limit};
+}
+constexpr TControlDef Mem(const char* name, int x, int y, int w, int h, int limit) {
+  return {TCtlKind::Memo, name, nullptr, x, y, w, h, limit};
+}
+constexpr TControlDef Chk(const char* name, const char* caption, int x, int y, int w, const char* hint = nullptr) {
+  return {TCtlKind::Check, name, caption, x, y, w, kRowH, 0, hint};
+}
+constexpr TControlDef Rad(const char* name, const char* caption, int x, int y, int w, int h) {
+  return {TCtlKind::Radio, name, caption, x, y, w, h};
+}
+constexpr TControlDef Box(int x, int y, int w, int h, const char* caption = nullptr) {
+  return {TCtlKind::Box, nullptr, caption, x, y, w, h};
+}
+constexpr TControlDef HLine(int x, int y, int w) { return {TCtlKind::HLine, nullptr, nullptr, x, y, w, 1}; }
+constexpr TControlDef VLine(int x, int y, int h) { return {TCtlKind::VLine, nullptr, nullptr, x, y, 1, h}; }
+
+// Makes the controls of the table on the panel and chains them for the Tab
+// key in table order. A radio group takes its items from the code table of
+// its binding. Throws std::logic_error when a radio group has no binding or a
+// label names a control that is not in the table.
+void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span<const TBinding> bindings);
+
+}  // namespace dlg

@@ -1,0 +1,93 @@
+// Helpers of the data-entry dialog tests: typing into a control as a user
+// would, Greek text from UTF-8, record values as Unicode, and waiting for a
+// modal window.
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "records/cp1253.h"
+#include "records/page_record.h"
+
+namespace entrytest {
+
+inline QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Code page 1253 bytes of a UTF-8 text (the test's own texts always convert).
+inline std::string Cp(std::string_view utf8) {
+  std::string out;
+  EXPECT_TRUE(Utf8ToCp1253(utf8, out)) << utf8;
+  return out;
+}
+
+// A record's value as UTF-8, for readable failure messages.
+inline std::string U(const TPageRecord& record, const char* field) { return Cp1253ToUtf8(record.Get(field)); }
+
+// One key press and release carrying the text, sent to the widget.
+inline void Key(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, mods, text);
+  QCoreApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+  QCoreApplication::sendEvent(widget, &release);
+}
+
+// Types the text one character at a time; '\n' presses Return.
+inline void Type(QWidget* widget, const QString& text) {
+  widget->setFocus();
+  for (const QChar c : text) {
+    if (c == QLatin1Char('\n')) {
+      Key(widget, Qt::Key_Return, QStringLiteral("\r"));
+    } else {
+      Key(widget, Qt::Key_unknown, QString(c));
+    }
+  }
+}
+
+// Watches for a modal window other than `besides` while it lives: the first
+// one it sees is handed to `act` (once). After about five seconds without
+// one it closes whatever is modal, so that a broken dialog fails the test
+// instead of hanging it.
+class TModalWatcher {
+ public:
+  TModalWatcher(std::function<void(QWidget*)> act, QWidget* besides = nullptr)
+      : act_(std::move(act)), besides_(besides) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+    timer_.start();
+  }
+  bool Seen() const { return seen_; }
+
+ private:
+  void Tick() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != besides_) {
+      timer_.stop();
+      seen_ = true;
+      act_(modal);
+      return;
+    }
+    if (++ticks_ > 500) {
+      timer_.stop();
+      if (modal != nullptr) {
+        ADD_FAILURE() << "gave up waiting: closing " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    }
+  }
+  std::function<void(QWidget*)> act_;
+  QWidget* besides_;
+  QTimer timer_;
+  bool seen_ = false;
+  int ticks_ = 0;
+};
+
+}  // namespace entrytest
