@@ -78,8 +78,8 @@ inline std::string Utf8(const std::string& cp1253) { return Cp1253ToUtf8(cp1253)
 // A value for a field that no fixed text of any page contains and that fits
 // the field's printed box on one line: a marker letter and the field's
 // position, as long as the field allows. A character field gets "Ψ".
-inline std::string DistinctValue(const TPropInfo& prop, std::size_t index) {
-  const std::string number = std::to_string(100 + index);  // three digits
+inline std::string DistinctValue(const TPropInfo& prop, std::size_t index, int base = 100) {
+  const std::string number = std::to_string(base + static_cast<int>(index));  // three digits
   switch (prop.maxLen) {
     case 1:
       return Cp("Ψ");
@@ -95,8 +95,9 @@ inline std::string DistinctValue(const TPropInfo& prop, std::size_t index) {
 }
 
 // Every field of the record filled with DistinctValue.
-inline void FillDistinct(TPageRecord& record) {
-  for (std::size_t i = 0; i < record.PropCount(); ++i) record.Set(i, DistinctValue(record.Class().props[i], i));
+// base (100 to 900) keeps the values of different records apart.
+inline void FillDistinct(TPageRecord& record, int base = 100) {
+  for (std::size_t i = 0; i < record.PropCount(); ++i) record.Set(i, DistinctValue(record.Class().props[i], i, base));
 }
 
 // Every field of the record at its maximum length: wide capitals and digits
