@@ -36,8 +36,8 @@ struct TGridLayout {
 inline constexpr int kGridX[8] = {0, 80, 600, 750, 870, 1240, 1440, 1900};
 inline constexpr int kGridPadX = 8;
 inline constexpr int kGridPadY = 6;
-// The long texts (kind, mode, remarks) in 8 pt so that three lines fit a row.
-inline constexpr TFontDef kGridDataFont[7] = {kArial9, kArial8, kArial9, kArial9, kArial8, kArial9, kArial8};
+// The long texts (mode, remarks: 70 characters) in 8 pt so that they fit three lines.
+inline constexpr TFontDef kGridDataFont[7] = {kArial9, kArial9, kArial9, kArial9, kArial8, kArial9, kArial8};
 inline constexpr TAlign kGridAlign[7] = {TAlign::Center, TAlign::Left,   TAlign::Center, TAlign::Center,
                                          TAlign::Center, TAlign::Center, TAlign::Left};
 

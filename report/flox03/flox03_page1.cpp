@@ -143,9 +143,9 @@ constexpr TElementDef kElements[] = {
     Dots(kValue, y9 + kLine10, kInEnd - kValue),
 
     Text({kIn, y10, kValue - kIn - 10, kLine10}, "10.Προσωπικό Πυροπροστασίας:"),
-    Field("FloxMan3", {kValue, y10, 920, kLine10}),
-    Dots(kValue, y10 + kLine10, 920),
-    Text({kValue + 940, y10, 120, kLine10}, "άτομα"),
+    Field("FloxMan3", {kValue, y10, 500, kLine10}),
+    Dots(kValue, y10 + kLine10, 500),
+    Text({kValue + 520, y10, 120, kLine10}, "άτομα"),
 };
 
 // The register number and the owner's name are kept in the record but not
