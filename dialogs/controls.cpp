@@ -198,7 +198,7 @@ int TCompactStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, c
 }
 
 namespace {
-constexpr int kCaptionHeight = 15;
+constexpr int kCaptionHeight = 14;
 constexpr int kItemHeight = 13;
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -42,6 +43,8 @@ struct TPageSpec {
   const char* radios = "";    // "RadioGroup=Field ..."
   const char* unbound = "";   // fields no control edits
 };
+
+void PrintTo(const TPageSpec& spec, std::ostream* os) { *os << spec.name; }
 
 template <class Frame, class Record>
 TPageSpec Spec(const char* name, const char* texts) {
@@ -322,6 +325,8 @@ struct TCodeCase {
   int defaultItem;
 };
 
+void PrintTo(const TCodeCase& c, std::ostream* os) { *os << c.group; }
+
 class CodeTable : public testing::TestWithParam<TCodeCase> {
  protected:
   void SetUp() override {
@@ -430,6 +435,8 @@ struct TBoxCase {
   std::string stored;
   bool checked;
 };
+
+void PrintTo(const TBoxCase& c, std::ostream* os) { *os << c.name; }
 
 class YesNoBoxes : public testing::TestWithParam<TBoxCase> {};
 
