@@ -1,0 +1,109 @@
+// The study document's whole-report actions: the records of the study
+// type's family go through the report assembly to the preview, the printer
+// or a PDF file; a type without a report builds nothing.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "entry/study_document.h"
+#include "platform/platform.h"
+#include "records/cp1253.h"
+#include "report/flox03/flox03_report.h"
+#include "reportengine/output.h"
+#include "support/pdf_text.h"
+
+namespace {
+
+std::string Cp(const char* utf8) {
+  std::string out;
+  EXPECT_TRUE(Utf8ToCp1253(utf8, out)) << utf8;
+  return out;
+}
+
+bool NoReportFormLeft() {
+  return Flox03Page1Preview == nullptr && Flox03Page2Preview == nullptr && Flox03Page3Preview == nullptr &&
+         Flox03Page4Preview == nullptr && Flox03Page5Preview == nullptr && Flox03Page6Preview == nullptr &&
+         Flox03Page7aPreview == nullptr && Flox03Page7bPreview == nullptr;
+}
+
+// A general study whose slots 4 and 5 and whose hotel slots 17 and 18 hold
+// different remarks, so that the report shows which records it used.
+struct TStudyReport : testing::Test {
+  void SetUp() override {
+    study.ApplyTypeDefaults(1);
+    study.Rec<TFlox03Pg1Data>(1).Set("NameEpixirisi", Cp("Εστιατόριο Ο Πλάτανος"));
+    study.Rec<TFlox03Pg4Data>(4).Set("Comments1", Cp("Αίθουσα εστίασης"));
+    study.Rec<TFlox03Pg5Data>(5).Set("Comments20", Cp("Υπόγεια αποθήκη"));
+    study.Rec<TFlox03Pg4Data>(17).Set("Comments1", Cp("Διάδρομος δωματίων"));
+    study.Rec<TFlox03Pg5Data>(18).Set("Comments20", Cp("Λεβητοστάσιο"));
+  }
+  void TearDown() override {
+    EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default);
+    EXPECT_TRUE(NoReportFormLeft());
+  }
+  TFlox03Pages study;
+};
+
+TEST_F(TStudyReport, PreviewAndPrintShowTheGeneralStudysOwnRecords) {
+  for (const std::uint8_t type : {1, 2}) {
+    qr::TCaptureSink sink;
+    study.PreviewReport(type);
+    study.PrintReport(type);
+    ASSERT_EQ(sink.Runs().size(), 2u);
+    EXPECT_EQ(sink.Runs()[0].action, qr::TOutputAction::Preview);
+    EXPECT_EQ(sink.Runs()[1].action, qr::TOutputAction::Print);
+    for (const qr::TCapturedRun& run : sink.Runs()) {
+      ASSERT_EQ(PdfPageCount(run.pdf), 7);
+      EXPECT_NE(PdfPageText(run.pdf, 1).find("Εστιατόριο Ο Πλάτανος"), std::string::npos);
+      EXPECT_NE(PdfPageText(run.pdf, 1).find("την 3/81 Π.Δ."), std::string::npos) << "the record's legal basis";
+      EXPECT_NE(PdfPageText(run.pdf, 4).find("Αίθουσα εστίασης"), std::string::npos);
+      EXPECT_NE(PdfPageText(run.pdf, 5).find("Υπόγεια αποθήκη"), std::string::npos);
+      const std::string all = PdfText(run.pdf);
+      EXPECT_EQ(all.find("Διάδρομος δωματίων"), std::string::npos) << "a hotel record in the general study";
+      EXPECT_EQ(all.find("Λεβητοστάσιο"), std::string::npos) << "a hotel record in the general study";
+      const std::string last = PdfPageText(run.pdf, 7);
+      EXPECT_EQ(last.find("Ολα τα εμπορικά καταστήματα") != std::string::npos, type == 2) << last;
+      EXPECT_EQ(last.find("Εις αιθούσας συγκεντρώσεως κοινού") != std::string::npos, type == 1) << last;
+    }
+  }
+}
+
+TEST_F(TStudyReport, ATypeWithoutAReportBuildsNothingAndTheMissingFamiliesSaySo) {
+  qr::TCaptureSink sink;
+  for (const std::uint8_t type : {0, 3, 4, 5, 255}) {
+    testing::internal::CaptureStderr();
+    platform::SetScreenCursor(platform::TCursor::Hourglass);
+    study.PreviewReport(type);
+    EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default) << +type;
+    study.PrintReport(type);
+    const std::string said = testing::internal::GetCapturedStderr();
+    const bool missing = type == 3 || type == 4;
+    EXPECT_EQ(said.find("not available yet") != std::string::npos, missing) << +type << ": " << said;
+    if (!missing) EXPECT_TRUE(said.empty()) << +type << ": " << said;
+  }
+  EXPECT_TRUE(sink.Runs().empty());
+}
+
+TEST_F(TStudyReport, PdfExportWritesTheReportOrSaysWhyNot) {
+  const QTemporaryDir dir;
+  const std::string pdf = dir.filePath(QStringLiteral("μελέτη.pdf")).toStdString();
+  std::string error;
+  ASSERT_TRUE(study.ExportReportPdf(1, pdf, &error)) << error;
+  QFile file(QFile::decodeName(QByteArray::fromStdString(pdf)));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_EQ(PdfPageCount(bytes), 7);
+  EXPECT_NE(PdfPageText(bytes, 7).find("Εις αιθούσας συγκεντρώσεως κοινού"), std::string::npos);
+
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(study.ExportReportPdf(9, pdf, &error));
+  EXPECT_NE(error.find("has no report"), std::string::npos) << error;
+  EXPECT_FALSE(study.ExportReportPdf(3, pdf, &error));
+  EXPECT_NE(error.find("not available yet"), std::string::npos) << error;
+  testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(study.ExportReportPdf(1, dir.filePath(QStringLiteral("missing/x.pdf")).toStdString(), &error));
+  EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
