@@ -64,6 +64,7 @@ void TEdit::SetText(const QString& text) {
   // loaded text longer than the input limit is shown (and stored) whole.
   setMaxLength(std::max<int>(maxLength(), static_cast<int>(text.size())));
   setText(text);
+  setCursorPosition(0);  // a long text shows its beginning
   FitMaxLength();
 }
 

@@ -492,19 +492,6 @@ TEST(EditStudy, OtherTypesOpenNoDialog) {
   }
 }
 
-TEST(EditStudy, SharedReportPagesAreReleasedWithTheDialog) {
-  TFlox03Pages study;
-  TModalWatcher watcher([](QWidget* modal) {
-    EXPECT_NE(Flox03Page1Preview, nullptr);
-    EXPECT_NE(Flox03Page6Preview, nullptr);
-    modal->close();
-  });
-  study.EditStudy(2);
-  EXPECT_EQ(Flox03Page1Preview, nullptr);
-  EXPECT_EQ(Flox03Page4Preview, nullptr);
-  EXPECT_EQ(Flox03Page6Preview, nullptr);
-}
-
 TEST(Flox03AEdit, NewFileHoldsWhatWasTypedAfterPreviewAndClose) {
   QTemporaryDir dir;
   const std::string file = dir.filePath(QStringLiteral("new.flx")).toStdString();

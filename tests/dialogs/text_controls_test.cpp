@@ -119,14 +119,6 @@ TEST(Edit, InputLimitStopsTyping) {
   EXPECT_EQ(edit.Text(), Q("αβγδε"));
 }
 
-TEST(Edit, NoLimitTakesLongText) {
-  TEdit edit;
-  edit.SetInputLimit(0);
-  const QString text(400, QLatin1Char('k'));
-  Type(&edit, text);
-  EXPECT_EQ(edit.Text(), text);
-}
-
 TEST(Edit, LoadedTextLongerThanTheLimitIsShownWholeAndCannotGrow) {
   TEdit edit;
   edit.SetInputLimit(5);
@@ -225,11 +217,6 @@ TEST(Memo, LoadedTextOverTheLimitStaysWholeAndCannotGrow) {
   QGuiApplication::clipboard()->setText(Q("XYZ"));
   memo.paste();
   EXPECT_EQ(memo.Text(), Q("XYcdefgh"));
-}
-
-TEST(Memo, TabMovesTheFocusInsteadOfTyping) {
-  TMemo memo;
-  EXPECT_TRUE(memo.tabChangesFocus());
 }
 
 TEST(CountedLength, BreaksOfEveryKindCountTwo) {
