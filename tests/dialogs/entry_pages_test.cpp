@@ -582,3 +582,48 @@ TEST(Pages, SharedReportPageInstanceLivesWithThePage) {
 }
 
 }  // namespace
+
+namespace {
+
+// How many fixed texts of each page explain themselves in a tooltip, and one
+// of them word for word.
+struct TTipCase {
+  int page;
+  int count;
+  const char* label;
+  const char* tip;
+};
+
+TEST(Tooltips, OnTheLabelsThatCarryThem) {
+  const std::vector<TPageSpec> pages = Pages();
+  const TTipCase cases[] = {
+      {1, 5, "2. Τόπος επιχείρησης: ", "Αναγράφεται ο ιδιοκτήτης του κτιρίου"},
+      {2, 11, "Περιγραφή εξόδων κινδύνου:", " Γίνεται περιγραφή τους (κατασκευή-πλάτος-φορά ανοίγματος κ.λ.π.)"},
+      {3, 18, "Κατηγορία I/II/III",
+       "Συμπληρώνεται αν υπάρχει μόνιμο υδροδοτικό πυροσβεστικό δίκτυο, ο τύπος του, η παροχή του καθώς ακι ο "
+       "αριθμός των πυρ/κών φωλιών."},
+      {4, 0, nullptr, nullptr},
+      {5, 0, nullptr, nullptr},
+      {6, 4, "ΣΤ. ΠΥΡΟΦΡΑΓΜΟΙ", "Συμπληρώνεται όταν υπάρχει απαίτηση για πυροφραγμούς και γίνεται περιγραφή τους."},
+  };
+  for (const TTipCase& c : cases) {
+    std::unique_ptr<TEntryPageFrame> page(pages[static_cast<std::size_t>(c.page - 1)].make());
+    int count = 0;
+    bool found = c.label == nullptr;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (w->toolTip().isEmpty()) continue;
+      auto* label = qobject_cast<QLabel*>(w);
+      EXPECT_NE(label, nullptr) << "only fixed texts carry tooltips: " << w->objectName().toStdString();
+      if (label == nullptr) continue;
+      ++count;
+      if (c.label != nullptr && label->text() == Q(c.label)) {
+        found = true;
+        EXPECT_EQ(label->toolTip(), Q(c.tip));
+      }
+    }
+    EXPECT_EQ(count, c.count) << "page " << c.page;
+    EXPECT_TRUE(found) << "page " << c.page;
+  }
+}
+
+}  // namespace
