@@ -69,13 +69,13 @@ class TEntryPageFrame : public QFrame {
 };
 
 // An entry page of record class Record whose report page form is of class
-// Preview, held in the shared report page instance Shared while the page lives.
+// Preview; the form holds itself in the shared report page instance Shared
+// while the page lives.
 template <class Record, class Preview, Preview*& Shared>
 class TEntryPage : public TEntryPageFrame {
  public:
   ~TEntryPage() override {
-    // Report page first, then working record.
-    if (Shared == report_.get()) Shared = nullptr;
+    // Report page first (which clears the shared instance), then working record.
     report_.reset();
     FreeWorkingRecord();
   }
@@ -84,9 +84,7 @@ class TEntryPage : public TEntryPageFrame {
 
  protected:
   TEntryPage(QWidget* owner, const dlg::TPageDesc& desc)
-      : TEntryPageFrame(owner, desc, std::make_unique<Record>()), report_(std::make_unique<Preview>()) {
-    Shared = report_.get();
-  }
+      : TEntryPageFrame(owner, desc, std::make_unique<Record>()), report_(std::make_unique<Preview>()) {}
 
   qr::TQuickRep& FillReport(const TPageRecord& record) override {
     Preview* page = Shared != nullptr ? Shared : report_.get();

@@ -13,3 +13,16 @@ class TReportPageForm {
 
   qr::TQuickRep QuickRep1;
 };
+
+// A report page form of class Self that is held in its shared report page
+// instance Shared from construction to destruction: whoever creates the form
+// (the whole-report run or an entry page) makes it the current one, and
+// freeing it clears the reference if it still names this form.
+template <class Self, Self*& Shared>
+class TSharedReportPage : public TReportPageForm {
+ public:
+  explicit TSharedReportPage(const qr::TPageDef& def) : TReportPageForm(def) { Shared = static_cast<Self*>(this); }
+  ~TSharedReportPage() override {
+    if (Shared == static_cast<Self*>(this)) Shared = nullptr;
+  }
+};

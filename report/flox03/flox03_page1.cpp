@@ -171,11 +171,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page1Preview* Flox03Page1Preview = nullptr;
 
-TFlox03Page1Preview::TFlox03Page1Preview() : TReportPageForm(kPage) { Flox03Page1Preview = this; }
+TFlox03Page1Preview::TFlox03Page1Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page1Preview::~TFlox03Page1Preview() {
-  if (Flox03Page1Preview == this) Flox03Page1Preview = nullptr;
-}
 
 void TFlox03Page1Preview::FillFromRecord(const TFlox03Pg1Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

@@ -303,11 +303,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page2Preview* Flox03Page2Preview = nullptr;
 
-TFlox03Page2Preview::TFlox03Page2Preview() : TReportPageForm(kPage) { Flox03Page2Preview = this; }
+TFlox03Page2Preview::TFlox03Page2Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page2Preview::~TFlox03Page2Preview() {
-  if (Flox03Page2Preview == this) Flox03Page2Preview = nullptr;
-}
 
 void TFlox03Page2Preview::FillFromRecord(const TFlox03Pg2Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

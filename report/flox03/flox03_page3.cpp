@@ -230,11 +230,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page3Preview* Flox03Page3Preview = nullptr;
 
-TFlox03Page3Preview::TFlox03Page3Preview() : TReportPageForm(kPage) { Flox03Page3Preview = this; }
+TFlox03Page3Preview::TFlox03Page3Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page3Preview::~TFlox03Page3Preview() {
-  if (Flox03Page3Preview == this) Flox03Page3Preview = nullptr;
-}
 
 void TFlox03Page3Preview::FillFromRecord(const TFlox03Pg3Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

@@ -59,11 +59,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page4Preview* Flox03Page4Preview = nullptr;
 
-TFlox03Page4Preview::TFlox03Page4Preview() : TReportPageForm(kPage) { Flox03Page4Preview = this; }
+TFlox03Page4Preview::TFlox03Page4Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page4Preview::~TFlox03Page4Preview() {
-  if (Flox03Page4Preview == this) Flox03Page4Preview = nullptr;
-}
 
 void TFlox03Page4Preview::FillFromRecord(const TFlox03Pg4Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

@@ -50,11 +50,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page5Preview* Flox03Page5Preview = nullptr;
 
-TFlox03Page5Preview::TFlox03Page5Preview() : TReportPageForm(kPage) { Flox03Page5Preview = this; }
+TFlox03Page5Preview::TFlox03Page5Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page5Preview::~TFlox03Page5Preview() {
-  if (Flox03Page5Preview == this) Flox03Page5Preview = nullptr;
-}
 
 void TFlox03Page5Preview::FillFromRecord(const TFlox03Pg5Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

@@ -64,11 +64,8 @@ constexpr qr::TPageDef kPage{
 
 TFlox03Page6Preview* Flox03Page6Preview = nullptr;
 
-TFlox03Page6Preview::TFlox03Page6Preview() : TReportPageForm(kPage) { Flox03Page6Preview = this; }
+TFlox03Page6Preview::TFlox03Page6Preview() : TSharedReportPage(kPage) {}
 
-TFlox03Page6Preview::~TFlox03Page6Preview() {
-  if (Flox03Page6Preview == this) Flox03Page6Preview = nullptr;
-}
 
 void TFlox03Page6Preview::FillFromRecord(const TFlox03Pg6Data& record) {
   FillFromBindings(QuickRep1, record, kBindings);

@@ -150,14 +150,8 @@ constexpr qr::TPageDef kPageB{
 TFlox03Page7aPreview* Flox03Page7aPreview = nullptr;
 TFlox03Page7bPreview* Flox03Page7bPreview = nullptr;
 
-TFlox03Page7aPreview::TFlox03Page7aPreview() : TReportPageForm(kPageA) { Flox03Page7aPreview = this; }
+TFlox03Page7aPreview::TFlox03Page7aPreview() : TSharedReportPage(kPageA) {}
 
-TFlox03Page7aPreview::~TFlox03Page7aPreview() {
-  if (Flox03Page7aPreview == this) Flox03Page7aPreview = nullptr;
-}
 
-TFlox03Page7bPreview::TFlox03Page7bPreview() : TReportPageForm(kPageB) { Flox03Page7bPreview = this; }
+TFlox03Page7bPreview::TFlox03Page7bPreview() : TSharedReportPage(kPageB) {}
 
-TFlox03Page7bPreview::~TFlox03Page7bPreview() {
-  if (Flox03Page7bPreview == this) Flox03Page7bPreview = nullptr;
-}

@@ -6,58 +6,17 @@
 #include "records/page_record.h"
 #include "report/report_page.h"
 
-class TFlox03Page1Preview : public TReportPageForm {
- public:
-  TFlox03Page1Preview();
-  ~TFlox03Page1Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg1Data& record);
-};
-class TFlox03Page2Preview : public TReportPageForm {
- public:
-  TFlox03Page2Preview();
-  ~TFlox03Page2Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg2Data& record);
-};
-class TFlox03Page3Preview : public TReportPageForm {
- public:
-  TFlox03Page3Preview();
-  ~TFlox03Page3Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg3Data& record);
-};
-// Pages 4 and 5 also serve the hotel study, filled from its own records.
-class TFlox03Page4Preview : public TReportPageForm {
- public:
-  TFlox03Page4Preview();
-  ~TFlox03Page4Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg4Data& record);
-};
-class TFlox03Page5Preview : public TReportPageForm {
- public:
-  TFlox03Page5Preview();
-  ~TFlox03Page5Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg5Data& record);
-};
-class TFlox03Page6Preview : public TReportPageForm {
- public:
-  TFlox03Page6Preview();
-  ~TFlox03Page6Preview() override;  // clears the shared instance if it is this form
-  void FillFromRecord(const TFlox03Pg6Data& record);
-};
-// The fixed annex pages: 7a for study type 1, 7b for study type 2.
-class TFlox03Page7aPreview : public TReportPageForm {
- public:
-  TFlox03Page7aPreview();
-  ~TFlox03Page7aPreview() override;  // clears the shared instance if it is this form
-};
-class TFlox03Page7bPreview : public TReportPageForm {
- public:
-  TFlox03Page7bPreview();
-  ~TFlox03Page7bPreview() override;  // clears the shared instance if it is this form
-};
-
 // The shared report page instances: the one current form of each class, set
 // by whoever creates it (the whole-report run or an entry page) and cleared
 // when that form is freed.
+class TFlox03Page1Preview;
+class TFlox03Page2Preview;
+class TFlox03Page3Preview;
+class TFlox03Page4Preview;
+class TFlox03Page5Preview;
+class TFlox03Page6Preview;
+class TFlox03Page7aPreview;
+class TFlox03Page7bPreview;
 extern TFlox03Page1Preview* Flox03Page1Preview;
 extern TFlox03Page2Preview* Flox03Page2Preview;
 extern TFlox03Page3Preview* Flox03Page3Preview;
@@ -66,6 +25,47 @@ extern TFlox03Page5Preview* Flox03Page5Preview;
 extern TFlox03Page6Preview* Flox03Page6Preview;
 extern TFlox03Page7aPreview* Flox03Page7aPreview;
 extern TFlox03Page7bPreview* Flox03Page7bPreview;
+
+class TFlox03Page1Preview : public TSharedReportPage<TFlox03Page1Preview, Flox03Page1Preview> {
+ public:
+  TFlox03Page1Preview();
+  void FillFromRecord(const TFlox03Pg1Data& record);
+};
+class TFlox03Page2Preview : public TSharedReportPage<TFlox03Page2Preview, Flox03Page2Preview> {
+ public:
+  TFlox03Page2Preview();
+  void FillFromRecord(const TFlox03Pg2Data& record);
+};
+class TFlox03Page3Preview : public TSharedReportPage<TFlox03Page3Preview, Flox03Page3Preview> {
+ public:
+  TFlox03Page3Preview();
+  void FillFromRecord(const TFlox03Pg3Data& record);
+};
+// Pages 4 and 5 also serve the hotel study, filled from its own records.
+class TFlox03Page4Preview : public TSharedReportPage<TFlox03Page4Preview, Flox03Page4Preview> {
+ public:
+  TFlox03Page4Preview();
+  void FillFromRecord(const TFlox03Pg4Data& record);
+};
+class TFlox03Page5Preview : public TSharedReportPage<TFlox03Page5Preview, Flox03Page5Preview> {
+ public:
+  TFlox03Page5Preview();
+  void FillFromRecord(const TFlox03Pg5Data& record);
+};
+class TFlox03Page6Preview : public TSharedReportPage<TFlox03Page6Preview, Flox03Page6Preview> {
+ public:
+  TFlox03Page6Preview();
+  void FillFromRecord(const TFlox03Pg6Data& record);
+};
+// The fixed annex pages: 7a for study type 1, 7b for study type 2.
+class TFlox03Page7aPreview : public TSharedReportPage<TFlox03Page7aPreview, Flox03Page7aPreview> {
+ public:
+  TFlox03Page7aPreview();
+};
+class TFlox03Page7bPreview : public TSharedReportPage<TFlox03Page7bPreview, Flox03Page7bPreview> {
+ public:
+  TFlox03Page7bPreview();
+};
 
 class TFlox03Report {
  public:
