@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "entry/study_document.h"
+#include "entry/study_fit.h"
 #include "entry/study_json.h"
 #include "platform/platform.h"
 #include "records/errors.h"
@@ -237,6 +238,35 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
     return Failure(FLOX_ERR_RENDER, std::string("the report could not be produced: ") + e.what());
   } catch (...) {
     return Failure(FLOX_ERR_RENDER, "the report could not be produced");
+  }
+}
+
+FLOX_API int Flox03CheckFit(const char* fileName, uint32_t studyType, char** json) {
+  g_lastError.clear();
+  try {
+    if (json == nullptr) return Failure(FLOX_ERR_ARGUMENT, "no place for the JSON text was given");
+    *json = nullptr;
+    if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
+    std::uint8_t type = 0;
+    if (!StudyTypeOf(studyType, false, &type)) return FLOX_ERR_ARGUMENT;
+    const std::string name = fileName;
+
+    // Loaded like the PDF export loads it; a missing file is not created.
+    TFlox03Pages study;
+    study.ApplyTypeDefaults(type);
+    if (StudyFileExists(name) && !LoadCaptured(study, name)) return FLOX_ERR_FILE;
+
+    platform::EnsureApplication();
+    const std::string text = CutFieldsToJson(FindCutFields(study, type));
+    char* out = static_cast<char*>(std::malloc(text.size() + 1));
+    if (out == nullptr) return Failure(FLOX_ERR_RENDER, "out of memory");
+    std::memcpy(out, text.c_str(), text.size() + 1);
+    *json = out;
+    return FLOX_OK;
+  } catch (const std::exception& e) {
+    return Failure(FLOX_ERR_RENDER, std::string("the report could not be laid out: ") + e.what());
+  } catch (...) {
+    return Failure(FLOX_ERR_RENDER, "the report could not be laid out");
   }
 }
 

@@ -1,6 +1,5 @@
 // flox03: a small host for libWinFlox03RDll.so. It loads the library from the
 // folder of its own executable and uses nothing but the library's exports.
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -21,17 +20,22 @@
 #include <vector>
 
 #include "flox03.h"
+#include "host/desktop/desktop_app.h"
+#include "host/library.h"
 
 namespace {
 
+using host::TLibrary;
+
 constexpr int kExitFailure = 1;
+constexpr int kExitTextCut = 3;
 constexpr int kExitUsage = 2;
 
 constexpr const char kUsage[] =
     "Usage: flox03 COMMAND FILE [OPTIONS]\n"
     "\n"
     "Fills in, stores, previews and prints a fire-protection study file through\n"
-    "libWinFlox03RDll.so (loaded from the folder of this program).\n"
+    "libWinFlox03RDll.so (loaded from the folder of this program, or the installed one).\n"
     "\n"
     "Commands:\n"
     "  call FILE --type N --action A [--window ID]\n"
@@ -51,59 +55,24 @@ constexpr const char kUsage[] =
     "  pdf FILE --type N -o OUT.pdf\n"
     "                     write the whole report of study type N as a PDF file;\n"
     "                     a missing FILE is not created (the report shows the defaults)\n"
+    "  check FILE --type N [--json]\n"
+    "                     list every field whose text the printed report of study\n"
+    "                     type N cuts: page, caption on its entry page, what is lost\n"
+    "                     (--json: the library's JSON text); exit status 3 when any\n"
+    "                     field is cut\n"
+    "  open [FILE]        the desktop window \"Μελέτες Ενεργητικής Πυροπροστασίας\":\n"
+    "                     recent studies, new study, edit, preview, print, PDF, JSON;\n"
+    "                     with FILE that study is added to the list and opened\n"
     "  --help             this text\n"
     "\n"
     "Study types: 1 and 2 general study, 3 industries and crafts, 4 existing hotels.\n"
     "Numbers may be decimal or 0x-hexadecimal; of N and A only the low byte counts.\n"
-    "Exit status: 0 done, 1 the library reported a failure, 2 wrong command line.\n";
+    "Exit status: 0 done, 1 the library reported a failure, 2 wrong command line,\n"
+    "3 (check only) some text does not fit on paper.\n";
 
 struct TUsageError {
   std::string message;
 };
-
-// The library's exports, resolved with dlsym.
-struct TLibrary {
-  decltype(&Flox03A) flox03A = nullptr;
-  decltype(&InitDll) initDll = nullptr;
-  decltype(&Flox03ExportJson) exportJson = nullptr;
-  decltype(&Flox03ImportJson) importJson = nullptr;
-  decltype(&Flox03ExportPdf) exportPdf = nullptr;
-  decltype(&Flox03LastError) lastError = nullptr;
-  decltype(&Flox03Free) freeText = nullptr;
-};
-
-std::string ExecutableFolder() {
-  std::vector<char> buf(4096);
-  const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-  if (n <= 0) return ".";
-  std::string path(buf.data(), static_cast<std::size_t>(n));
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
-template <class F>
-bool Resolve(void* handle, const char* name, F* out) {
-  *out = reinterpret_cast<F>(::dlsym(handle, name));
-  if (*out == nullptr) std::fprintf(stderr, "flox03: the library has no export %s\n", name);
-  return *out != nullptr;
-}
-
-std::optional<TLibrary> LoadLibrary() {
-  const std::string path = ExecutableFolder() + "/libWinFlox03RDll.so";
-  void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    std::fprintf(stderr, "flox03: cannot load %s: %s\n", path.c_str(), ::dlerror());
-    return std::nullopt;
-  }
-  TLibrary lib;
-  const bool ok = Resolve(handle, "Flox03A", &lib.flox03A) & Resolve(handle, "InitDll", &lib.initDll) &
-                  Resolve(handle, "Flox03ExportJson", &lib.exportJson) &
-                  Resolve(handle, "Flox03ImportJson", &lib.importJson) &
-                  Resolve(handle, "Flox03ExportPdf", &lib.exportPdf) &
-                  Resolve(handle, "Flox03LastError", &lib.lastError) & Resolve(handle, "Flox03Free", &lib.freeText);
-  if (!ok) return std::nullopt;
-  return lib;  // the library stays loaded until the program ends
-}
 
 // The command line after the command: one FILE and named options.
 struct TArgs {
@@ -266,6 +235,35 @@ int RunPdf(const TLibrary& lib, const TArgs& args) {
   return status == FLOX_OK ? 0 : LibraryFailure(lib, status);
 }
 
+// Lines such as
+//   page 1, "Οδός" (Odos): 1 of 2 lines printed, 23 of 61 characters lost
+int RunCheck(const TLibrary& lib, const TArgs& args) {
+  const auto type = static_cast<std::uint32_t>(Required(args, "--type", UINT32_MAX));
+  char* json = nullptr;
+  const int status = lib.checkFit(args.file.c_str(), type, &json);
+  if (status != FLOX_OK) return LibraryFailure(lib, status);
+  const std::string text = host::TakeText(lib, json);
+  const auto cut = nlohmann::ordered_json::parse(text);
+  std::string out;
+  if (args.Has("--json")) {
+    out = text + "\n";
+  } else if (cut.empty()) {
+    out = "every field fits on paper\n";
+  } else {
+    for (const auto& item : cut) {
+      const int characters = item.at("characters").get<int>();
+      const int shown = item.at("charactersShown").get<int>();
+      out += "page " + std::to_string(item.at("page").get<int>()) + ", \"" + item.at("caption").get<std::string>() +
+             "\" (" + item.at("field").get<std::string>() + "): " + std::to_string(item.at("linesShown").get<int>()) +
+             " of " + std::to_string(item.at("lines").get<int>()) + " lines printed, " +
+             std::to_string(characters - shown) + " of " + std::to_string(characters) + " characters lost\n";
+    }
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  if (std::fflush(stdout) != 0) return kExitFailure;
+  return cut.empty() ? 0 : kExitTextCut;
+}
+
 int Run(int argc, char** argv) {
   if (argc < 2) throw TUsageError{"no command given"};
   const std::string command = argv[1];
@@ -291,18 +289,30 @@ int Run(int argc, char** argv) {
     args = ParseArgs(argc, argv, {{"--json", true}, {"--type", true}});
   } else if (command == "pdf") {
     args = ParseArgs(argc, argv, {{"--type", true}, {"-o", true}});
+  } else if (command == "check") {
+    args = ParseArgs(argc, argv, {{"--type", true}, {"--json", false}});
+    Required(args, "--type", UINT32_MAX);
+  } else if (command == "open") {
+    if (argc > 3) throw TUsageError{"open takes at most one FILE"};
+    if (argc == 3 && argv[2][0] == '-') throw TUsageError{std::string("unknown option ") + argv[2] + " for open"};
   } else {
     throw TUsageError{"unknown command '" + command + "'"};
   }
 
-  const std::optional<TLibrary> lib = LoadLibrary();
-  if (!lib) return kExitFailure;
+  std::string loadError;
+  const std::optional<TLibrary> lib = host::LoadLibrary(&loadError);
+  if (!lib) {
+    std::fprintf(stderr, "flox03: %s\n", loadError.c_str());
+    return kExitFailure;
+  }
+  if (command == "open") return host::RunDesktop(*lib, argc, argv, argc == 3 ? argv[2] : "");
   if (command == "call") {
     return RunCall(*lib, args, static_cast<std::uint32_t>(Number(args, "--action", UINT32_MAX)));
   }
   if (kActions.count(command) != 0) return RunCall(*lib, args, kActions.at(command));
   if (command == "dump") return RunDump(*lib, args);
   if (command == "import") return RunImport(*lib, args);
+  if (command == "check") return RunCheck(*lib, args);
   return RunPdf(*lib, args);
 }
 

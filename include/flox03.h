@@ -61,10 +61,26 @@ FLOX_API int Flox03ImportJson(const char *fileName, const char *json, uint32_t s
  * then the file); a missing study file is not created. */
 FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const char *pdfFileName);
 
+/* Lists every field of the study whose text the printed report of studyType
+ * cuts: a data label shows only what fits its box on paper, so a long value
+ * loses its last lines (or, on a one-line label, its end). The study is
+ * loaded like Flox03ExportPdf loads it, and the report is filled exactly as
+ * it is printed; nothing is drawn and nothing is changed. On success *json
+ * is set to a JSON array (UTF-8) in report order, released with Flox03Free,
+ * one object per cut field:
+ * {"page": 1, "form": "TFlox03Page1Preview", "label": "Odos", "slot": 1,
+ *  "field": "Odos", "caption": "Οδός", "tab": "Επιχείρηση", "text": "...",
+ *  "lines": 3, "linesShown": 1, "characters": 61, "charactersShown": 20}
+ * page is the sheet's number in the whole report; caption is the text beside
+ * the field on its entry page (the field's name when it has none), tab that
+ * page's tab; lines and characters count the whole text, linesShown and
+ * charactersShown what is printed. "[]" when everything fits. */
+FLOX_API int Flox03CheckFit(const char *fileName, uint32_t studyType, char **json);
+
 /* The message of the last failed call above on this thread (UTF-8), or "". */
 FLOX_API const char *Flox03LastError(void);
 
-/* Releases a text returned by Flox03ExportJson. */
+/* Releases a text returned by Flox03ExportJson or Flox03CheckFit. */
 FLOX_API void Flox03Free(void *text);
 
 #ifdef __cplusplus

@@ -34,12 +34,11 @@ class TPageForms {
   std::size_t created_ = 0;
 };
 
-}  // namespace
-
-bool RunWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
-                    TReportOutput output, const QString& pdfFile, std::string* error) {
+// Steps 1 to 6 of a whole-report run, with step 4's output given by the caller.
+template <class Output>
+void RunReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
+               Output&& output) {
   platform::SetScreenCursor(platform::TCursor::Hourglass);
-  bool written = true;
   try {
     TPageForms forms(family.pageForms);
     forms.CreateAll();
@@ -56,29 +55,45 @@ bool RunWholeReport(const TReportFamily& family, std::span<TPageRecord* const> r
       } end{composite};
 
       composite->FillPages(records, studyType);
-      switch (output) {
-        case TReportOutput::Preview:
-          platform::SetScreenCursor(platform::TCursor::Default);
-          composite->Composite().Preview();
-          break;
-        case TReportOutput::Print:
-          if (!family.hourglassWhilePrinting) platform::SetScreenCursor(platform::TCursor::Default);
-          composite->Composite().Print();
-          break;
-        case TReportOutput::Pdf: {
-          QString message;
-          written = composite->Composite().ExportPdf(pdfFile, &message);
-          if (!written && error != nullptr) *error = message.toStdString();
-          break;
-        }
-      }
+      output(composite->Composite());
     }
     forms.FreeAll();
   } catch (...) {
     platform::SetScreenCursor(platform::TCursor::Default);
     throw;
   }
+}
+
+}  // namespace
+
+bool RunWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
+                    TReportOutput output, const QString& pdfFile, std::string* error) {
+  bool written = true;
+  RunReport(family, records, studyType, [&](qr::TQRCompositeReport& composite) {
+    switch (output) {
+      case TReportOutput::Preview:
+        platform::SetScreenCursor(platform::TCursor::Default);
+        composite.Preview();
+        break;
+      case TReportOutput::Print:
+        if (!family.hourglassWhilePrinting) platform::SetScreenCursor(platform::TCursor::Default);
+        composite.Print();
+        break;
+      case TReportOutput::Pdf: {
+        QString message;
+        written = composite.ExportPdf(pdfFile, &message);
+        if (!written && error != nullptr) *error = message.toStdString();
+        break;
+      }
+    }
+  });
   return written;
+}
+
+void InspectWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
+                        const std::function<void(const std::vector<qr::TQuickRep*>& pages)>& inspect) {
+  RunReport(family, records, studyType,
+            [&](qr::TQRCompositeReport& composite) { inspect(composite.PreparePages()); });
 }
 
 }  // namespace rpt

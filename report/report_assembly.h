@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 #include <memory>
 #include <span>
 #include <string>
@@ -81,5 +83,11 @@ enum class TReportOutput { Preview, Print, Pdf };
 // Returns false (with *error set) only when the engine cannot write the PDF.
 bool RunWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
                     TReportOutput output, const QString& pdfFile = QString(), std::string* error = nullptr);
+
+// The same run, but instead of an output step 4 hands the run's page reports,
+// filled and each after its need-data hook, in the order they print, to
+// inspect. Nothing is painted; the forms are freed as after any run.
+void InspectWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
+                        const std::function<void(const std::vector<qr::TQuickRep*>& pages)>& inspect);
 
 }  // namespace rpt

@@ -9,6 +9,7 @@
 #include "records/cp1253.h"
 #include "reportengine/layout_cache.h"
 #include "reportengine/output.h"
+#include "reportengine/renderer.h"
 
 namespace qr {
 namespace {
@@ -31,7 +32,8 @@ std::string FormName(const TPageDef& def) { return def.formName != nullptr ? def
 
 }  // namespace
 
-TQuickRep::TQuickRep(const TPageDef& def) : def_(&def), captions_(def.elements.size()) {
+TQuickRep::TQuickRep(const TPageDef& def)
+    : def_(&def), captions_(def.elements.size()), sources_(def.elements.size()) {
   for (std::size_t i = 0; i < def.elements.size(); ++i) {
     const TElementDef& e = def.elements[i];
     // A data label starts empty: the text of its description is only a
@@ -61,7 +63,12 @@ std::size_t FindLabel(const TPageDef& def, std::string_view name) {
 }  // namespace
 
 void TQuickRep::SetCaption(std::string_view labelName, std::string_view cp1253) {
+  SetCaption(labelName, cp1253, TCaptionSource{});
+}
+
+void TQuickRep::SetCaption(std::string_view labelName, std::string_view cp1253, TCaptionSource source) {
   const std::size_t index = FindLabel(*def_, labelName);
+  sources_[index] = source;
   QString caption = FromCp1253(cp1253);
   if (caption == captions_[index]) return;
   captions_[index] = std::move(caption);
@@ -100,6 +107,12 @@ void TQRCompositeReport::Preview() {
 void TQRCompositeReport::Print() {
   Rebuild();
   if (!reports_.empty()) RunOutput(TOutputAction::Print, reports_);
+}
+
+const std::vector<TQuickRep*>& TQRCompositeReport::PreparePages() {
+  Rebuild();
+  for (TQuickRep* report : reports_) PreparePage(*report);
+  return reports_;
 }
 
 bool TQRCompositeReport::ExportPdf(const QString& fileName, QString* error) {

@@ -3,6 +3,7 @@
 // preview and print a composite report built by its add-reports handler.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,7 +14,16 @@
 
 #include "reportengine/model.h"
 
+class TPageRecord;
+
 namespace qr {
+
+// Where a data label's caption came from: the record and the property the
+// page's fill operation took it from; empty for a caption set otherwise.
+struct TCaptionSource {
+  const TPageRecord* record = nullptr;
+  const char* property = nullptr;
+};
 
 class TQuickRep {
  public:
@@ -28,6 +38,9 @@ class TQuickRep {
   // page 1253 bytes and is converted here. An unknown name throws
   // std::out_of_range (a fault in a page description, not in user data).
   void SetCaption(std::string_view labelName, std::string_view cp1253);
+  // The same, remembering the record field the caption comes from.
+  void SetCaption(std::string_view labelName, std::string_view cp1253, TCaptionSource source);
+  const TCaptionSource& SourceAt(std::size_t elementIndex) const { return sources_.at(elementIndex); }
   QString Caption(std::string_view labelName) const;
   // The caption drawn for element i (fixed text, or a data label's caption).
   const QString& CaptionAt(std::size_t elementIndex) const;
@@ -49,6 +62,7 @@ class TQuickRep {
  private:
   const TPageDef* def_;
   std::vector<QString> captions_;
+  std::vector<TCaptionSource> sources_;
   mutable std::unique_ptr<Cache> cache_;
 };
 
@@ -66,6 +80,9 @@ class TQRCompositeReport {
   void Print();
   // Writes the run's pages to a PDF file; false (with *error set) on failure.
   bool ExportPdf(const QString& fileName, QString* error = nullptr);
+  // The run's page reports, each after its need-data hook, exactly as an
+  // output would paint them, for a look at their laid-out text.
+  const std::vector<TQuickRep*>& PreparePages();
 
  private:
   void Rebuild();

@@ -266,6 +266,39 @@ QRectF ElementBox(const TQuickRep& report, std::size_t elementIndex) {
                 box.height() / kUnitsPerTenth);
 }
 
+TTextFit TextFit(const TQuickRep& report, std::size_t elementIndex) {
+  // Less than a hundredth of a millimetre is rounding, not a cut.
+  constexpr double kSlack = 1.0;
+  const TQuickRep::Cache::Entry& entry = Laid(report, elementIndex);
+  TTextFit fit;
+  if (!entry.text) return fit;
+  const QTextLayout& layout = *entry.text;
+  const QString& text = layout.text();
+  const QRectF& box = entry.box;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    const double top = entry.textOrigin.y() + line.y();
+    const bool shown = !box.isEmpty() && top >= box.top() - kSlack && top + line.ascent() <= box.bottom() + kSlack;
+    ++fit.lines;
+    if (shown) ++fit.linesShown;
+    const int end = line.textStart() + line.textLength();
+    for (int pos = line.textStart(); pos < end && pos < text.size(); ++pos) {
+      const QChar c = text[pos];
+      if (c == QChar(QChar::LineSeparator)) continue;
+      ++fit.characters;
+      if (!shown) continue;
+      if (c.isSpace()) {
+        ++fit.charactersShown;
+        continue;
+      }
+      const double x1 = entry.textOrigin.x() + line.cursorToX(pos);
+      const double x2 = entry.textOrigin.x() + line.cursorToX(pos + 1);
+      if (std::min(x1, x2) >= box.left() - kSlack && std::max(x1, x2) <= box.right() + kSlack) ++fit.charactersShown;
+    }
+  }
+  return fit;
+}
+
 void PaintPage(QPainter& painter, const TQuickRep& report, double dpiX, double dpiY) {
   painter.save();
   painter.setWorldTransform(QTransform::fromScale(dpiX / 2540.0, dpiY / 2540.0), true);

@@ -54,6 +54,20 @@ TBandRects BandRects(const TPageDef& def);
 // it lies on the band. Everything the element draws stays inside this box.
 QRectF ElementBox(const TQuickRep& report, std::size_t elementIndex);
 
+// How much of an element's text the printed page shows, from the same
+// layout the renderer paints: a line counts as printed when it starts inside
+// the box and its baseline lies inside it (descenders may be cut); a
+// character of a printed line counts when it lies inside the box's width.
+// Line breaks are not counted; blanks count with their line.
+struct TTextFit {
+  int lines = 0;
+  int linesShown = 0;
+  int characters = 0;
+  int charactersShown = 0;
+  bool Cut() const { return charactersShown < characters; }
+};
+TTextFit TextFit(const TQuickRep& report, std::size_t elementIndex);
+
 // Paints one page report onto the painter, whose origin is the sheet's
 // top-left corner on a device of the given resolution. Does not call the
 // need-data hook and leaves the painter's state as it found it.

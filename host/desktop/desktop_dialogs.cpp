@@ -1,0 +1,257 @@
+#include "host/desktop/desktop_dialogs.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "host/desktop/study_types.h"
+
+namespace desk {
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+  QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+  box.addButton(QStringLiteral("Εντάξει"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+  QPushButton* yes = box.addButton(QStringLiteral("&Ναι"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Ό&χι"), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+namespace {
+
+void GreekLabels(QFileDialog& dialog, const QString& accept) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
+  dialog.setLabelText(QFileDialog::Accept, accept);
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+}
+
+}  // namespace
+
+QString StudyFileFilter() { return QStringLiteral("Μελέτες πυροπροστασίας (*.flx *.FLX);;Όλα τα αρχεία (*)"); }
+
+QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
+  QFileDialog dialog(parent, title, folder, filter);
+  GreekLabels(dialog, QStringLiteral("Άνοιγμα"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                       const QString& suffix) {
+  QFileDialog dialog(parent, title, QString(), filter);
+  GreekLabels(dialog, QStringLiteral("Αποθήκευση"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+TStudyTypeChooser::TStudyTypeChooser(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  int index = 1;
+  for (const TStudyTypeName& n : StudyTypeNames()) {
+    // &1 .. &4: the digit chooses the type from the keyboard.
+    auto* button = new QRadioButton(QStringLiteral("&%1  ").arg(index++) + QString::fromUtf8(n.name), this);
+    group_->addButton(button, n.type);
+    layout->addWidget(button);
+  }
+  group_->button(StudyTypeNames().front().type)->setChecked(true);
+}
+
+int TStudyTypeChooser::Type() const { return group_->checkedId() > 0 ? group_->checkedId() : 0; }
+
+void TStudyTypeChooser::SetType(int type) {
+  if (auto* button = group_->button(type)) {
+    button->setChecked(true);
+    button->setFocus();
+  }
+}
+
+TNewStudyDialog::TNewStudyDialog(QWidget* parent, const QString& folder)
+    : QDialog(parent), types_(new TStudyTypeChooser), file_(new QLineEdit), folder_(folder) {
+  setWindowTitle(QStringLiteral("Νέα μελέτη"));
+  auto* layout = new QVBoxLayout(this);
+  auto* typeBox = new QGroupBox(QStringLiteral("Τύπος μελέτης"));
+  auto* typeLayout = new QVBoxLayout(typeBox);
+  typeLayout->addWidget(types_);
+  layout->addWidget(typeBox);
+
+  auto* fileLabel = new QLabel(QStringLiteral("Αποθήκευση &σε:"));
+  fileLabel->setBuddy(file_);
+  layout->addWidget(fileLabel);
+  auto* fileRow = new QHBoxLayout;
+  file_->setPlaceholderText(QStringLiteral("το αρχείο της μελέτης (.flx)"));
+  file_->setMinimumWidth(420);
+  fileRow->addWidget(file_, 1);
+  auto* browse = new QPushButton(QStringLiteral("&Επιλογή…"));
+  fileRow->addWidget(browse);
+  layout->addLayout(fileRow);
+
+  auto* buttons = new QDialogButtonBox;
+  ok_ = buttons->addButton(QStringLiteral("&Δημιουργία"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(QStringLiteral("Άκυρο"), QDialogButtonBox::RejectRole);
+  ok_->setDefault(true);
+  layout->addWidget(buttons);
+
+  connect(browse, &QPushButton::clicked, this, &TNewStudyDialog::Browse);
+  connect(file_, &QLineEdit::textChanged, this, &TNewStudyDialog::Update);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Update();
+}
+
+QString TNewStudyDialog::FileName() const {
+  QString name = file_->text().trimmed();
+  if (name.isEmpty()) return name;
+  if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".flx");
+  if (QFileInfo(name).isRelative() && !folder_.isEmpty()) name = folder_ + QLatin1Char('/') + name;
+  return name;
+}
+
+void TNewStudyDialog::Browse() {
+  const QString suggested = file_->text().trimmed().isEmpty() ? folder_ + QStringLiteral("/νέα μελέτη.flx") : FileName();
+  const QString chosen =
+      ChooseSaveFile(this, QStringLiteral("Αποθήκευση της νέας μελέτης"), suggested, StudyFileFilter(), "flx");
+  if (!chosen.isEmpty()) file_->setText(chosen);
+}
+
+void TNewStudyDialog::Update() { ok_->setEnabled(!file_->text().trimmed().isEmpty()); }
+
+int ConfirmStudyType(QWidget* parent, const QString& fileName, int suggested) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Τύπος μελέτης"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* text = new QLabel(QStringLiteral("Η μελέτη «%1» ανοίγει για πρώτη φορά.\nΑπό το περιεχόμενό της προτείνεται "
+                                         "ο τύπος «%2». Επιβεβαιώστε ή διαλέξτε άλλον:")
+                              .arg(QFileInfo(fileName).fileName(), StudyTypeName(suggested)));
+  text->setWordWrap(true);
+  layout->addWidget(text);
+  auto* chooser = new TStudyTypeChooser;
+  chooser->SetType(suggested);
+  layout->addWidget(chooser);
+  auto* buttons = new QDialogButtonBox;
+  buttons->addButton(QStringLiteral("Εντάξει"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(QStringLiteral("Άκυρο"), QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  chooser->SetType(suggested);
+  return dialog.exec() == QDialog::Accepted ? chooser->Type() : 0;
+}
+
+bool ParseCutFields(const QByteArray& json, std::vector<TCutField>* out) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+  if (error.error != QJsonParseError::NoError || !doc.isArray()) return false;
+  out->clear();
+  for (const QJsonValue& value : doc.array()) {
+    const QJsonObject o = value.toObject();
+    TCutField f;
+    f.page = o.value(QLatin1String("page")).toInt();
+    f.caption = o.value(QLatin1String("caption")).toString();
+    f.field = o.value(QLatin1String("field")).toString();
+    f.text = o.value(QLatin1String("text")).toString();
+    f.lines = o.value(QLatin1String("lines")).toInt();
+    f.linesShown = o.value(QLatin1String("linesShown")).toInt();
+    f.characters = o.value(QLatin1String("characters")).toInt();
+    f.charactersShown = o.value(QLatin1String("charactersShown")).toInt();
+    out->push_back(f);
+  }
+  return true;
+}
+
+QString LostInWords(const TCutField& f) {
+  const int lost = f.characters - f.charactersShown;
+  QString words = lost == 1 ? QStringLiteral("1 χαρακτήρας από %1").arg(f.characters)
+                            : QStringLiteral("%1 χαρακτήρες από %2").arg(lost).arg(f.characters);
+  if (f.lines > 1 || f.linesShown != f.lines) {
+    words += QStringLiteral(" (τυπώνονται %1 από %2 γραμμές)").arg(f.linesShown).arg(f.lines);
+  }
+  return words;
+}
+
+TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vector<TCutField>& fields,
+                       bool beforeOutput)
+    : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Πεδία που δεν χωρούν στο έντυπο"));
+  auto* layout = new QVBoxLayout(this);
+  auto* text = new QLabel(
+      QStringLiteral("Στο έντυπο της μελέτης «%1» το κείμενο των παρακάτω πεδίων δεν χωράει στο πλαίσιό του "
+                     "και κόβεται. Συντομεύστε το στην καρτέλα του πεδίου.")
+          .arg(studyName));
+  text->setWordWrap(true);
+  layout->addWidget(text);
+
+  auto* table = new QTableWidget(static_cast<int>(fields.size()), 4);
+  table->setHorizontalHeaderLabels({QStringLiteral("Σελίδα"), QStringLiteral("Πεδίο"), QStringLiteral("Χάνονται"),
+                                    QStringLiteral("Κείμενο")});
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setWordWrap(false);
+  for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
+    const TCutField& f = fields[static_cast<std::size_t>(row)];
+    auto* page = new QTableWidgetItem(QString::number(f.page));
+    page->setTextAlignment(Qt::AlignCenter);
+    table->setItem(row, 0, page);
+    auto* caption = new QTableWidgetItem(f.caption);
+    caption->setToolTip(f.field);
+    table->setItem(row, 1, caption);
+    table->setItem(row, 2, new QTableWidgetItem(LostInWords(f)));
+    QString shown = f.text.simplified();
+    if (shown.size() > 60) shown = shown.left(60) + QStringLiteral("…");
+    auto* value = new QTableWidgetItem(shown);
+    value->setToolTip(f.text);
+    table->setItem(row, 3, value);
+  }
+  table->resizeColumnsToContents();
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->setMinimumSize(760, 220);
+  layout->addWidget(table);
+
+  auto* buttons = new QDialogButtonBox;
+  if (beforeOutput) {
+    layout->addWidget(new QLabel(QStringLiteral("Να συνεχιστεί η εργασία με το κείμενο κομμένο;")));
+    QPushButton* go = buttons->addButton(QStringLiteral("&Συνέχεια"), QDialogButtonBox::AcceptRole);
+    QPushButton* back = buttons->addButton(QStringLiteral("&Επιστροφή"), QDialogButtonBox::RejectRole);
+    back->setDefault(true);
+    back->setFocus();
+    (void)go;
+  } else {
+    buttons->addButton(QStringLiteral("&Κλείσιμο"), QDialogButtonBox::RejectRole)->setDefault(true);
+  }
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  resize(880, 380);
+}
+
+}  // namespace desk

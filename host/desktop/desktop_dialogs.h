@@ -1,0 +1,88 @@
+// The small windows of the desktop host, all in Greek with their buttons
+// named explicitly: message boxes, file choosers, the new-study dialog, the
+// confirmation of a study's type and the list of fields cut on paper.
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+#include <vector>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+
+namespace desk {
+
+// A message box with one button, "Εντάξει".
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text);
+// "Ναι" / "Όχι"; true for "Ναι".
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// File choosers of Qt's own kind, with Greek captions. "" when cancelled.
+// The save chooser adds the suffix when the name has none.
+QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                       const QString& suffix);
+
+// The file filter of study files.
+QString StudyFileFilter();
+
+// A group of radio buttons, one per study type in words.
+class TStudyTypeChooser : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TStudyTypeChooser(QWidget* parent = nullptr);
+  int Type() const;
+  void SetType(int type);
+
+ private:
+  QButtonGroup* group_;
+};
+
+// "Νέα μελέτη": the study type and the file to save it in.
+class TNewStudyDialog : public QDialog {
+  Q_OBJECT
+ public:
+  TNewStudyDialog(QWidget* parent, const QString& folder);
+  int Type() const { return types_->Type(); }
+  QString FileName() const;
+
+ private:
+  void Browse();
+  void Update();
+  TStudyTypeChooser* types_;
+  QLineEdit* file_;
+  QPushButton* ok_;
+  QString folder_;
+};
+
+// Asks the user to confirm (or change) the type of a study opened for the
+// first time, the suggested type chosen. 0 when cancelled.
+int ConfirmStudyType(QWidget* parent, const QString& fileName, int suggested);
+
+// One field whose text is cut on paper, as the library's fit check lists it.
+struct TCutField {
+  int page = 0;
+  QString caption;
+  QString field;
+  QString text;
+  int lines = 0;
+  int linesShown = 0;
+  int characters = 0;
+  int charactersShown = 0;
+};
+// false when the text is not the fit check's JSON.
+bool ParseCutFields(const QByteArray& json, std::vector<TCutField>* out);
+// "2 από 3 γραμμές, 85 χαρακτήρες"-like words for what is lost.
+QString LostInWords(const TCutField& field);
+
+// "Πεδία που δεν χωρούν στο έντυπο". Before an output: "Συνέχεια" (accepted)
+// or "Επιστροφή" (rejected); otherwise only "Κλείσιμο".
+class TFitDialog : public QDialog {
+  Q_OBJECT
+ public:
+  TFitDialog(QWidget* parent, const QString& studyName, const std::vector<TCutField>& fields, bool beforeOutput);
+};
+
+}  // namespace desk

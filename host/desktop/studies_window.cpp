@@ -1,0 +1,563 @@
+#include "host/desktop/studies_window.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "host/desktop/study_types.h"
+
+namespace desk {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+enum TColumn { colName, colType, colFolder, colChanged, colCount };
+
+// Lower case without accents, so that "μελετη" finds "Μελέτη".
+QString Folded(const QString& text) {
+  const QString decomposed = text.normalized(QString::NormalizationForm_D);
+  QString out;
+  out.reserve(decomposed.size());
+  for (const QChar c : decomposed) {
+    if (c.category() != QChar::Mark_NonSpacing) out.append(c);
+  }
+  return out.toCaseFolded();
+}
+
+QString HomeShortened(const QString& folder) {
+  const QString home = QDir::homePath();
+  if (folder == home) return QStringLiteral("~");
+  if (folder.startsWith(home + QLatin1Char('/'))) return QStringLiteral("~") + folder.mid(home.size());
+  return folder;
+}
+
+bool IsStudyFile(const QString& path) { return path.endsWith(QStringLiteral(".flx"), Qt::CaseInsensitive); }
+
+}  // namespace
+
+TStudiesWindow::TStudiesWindow(const host::TLibrary& lib, std::unique_ptr<TStudySettings> settings, QWidget* parent)
+    : QMainWindow(parent), lib_(lib), settings_(std::move(settings)) {
+  setWindowTitle(QStringLiteral("Μελέτες Ενεργητικής Πυροπροστασίας"));
+  setAcceptDrops(true);
+
+  confirmType = [this](const QString& path, int suggested) { return ConfirmStudyType(this, path, suggested); };
+  goOnDespiteCuts = [this](const QString& path, const std::vector<TCutField>& cut) {
+    TFitDialog dialog(this, QFileInfo(path).completeBaseName(), cut, true);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  message = [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+    ShowMessage(this, icon, title, text);
+  };
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  auto* searchRow = new QHBoxLayout;
+  auto* searchLabel = new QLabel(QStringLiteral("Α&ναζήτηση:"));
+  search_ = new QLineEdit;
+  search_->setPlaceholderText(QStringLiteral("όνομα, τύπος μελέτης ή φάκελος (Ctrl+F)"));
+  search_->setClearButtonEnabled(true);
+  searchLabel->setBuddy(search_);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(search_, 1);
+  layout->addLayout(searchRow);
+
+  list_ = new QTreeWidget;
+  list_->setColumnCount(colCount);
+  list_->setHeaderLabels({QStringLiteral("Όνομα"), QStringLiteral("Τύπος μελέτης"), QStringLiteral("Φάκελος"),
+                          QStringLiteral("Τελευταία αλλαγή")});
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setAlternatingRowColors(true);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setAllColumnsShowFocus(true);
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionResizeMode(colName, QHeaderView::Stretch);
+  list_->header()->setSectionResizeMode(colType, QHeaderView::ResizeToContents);
+  list_->header()->setSectionResizeMode(colFolder, QHeaderView::Stretch);
+  list_->header()->setSectionResizeMode(colChanged, QHeaderView::ResizeToContents);
+  layout->addWidget(list_, 1);
+
+  emptyHint_ = new QLabel(QStringLiteral(
+      "Η λίστα δεν έχει μελέτες. Δημιουργήστε μία με «Νέα μελέτη…» (Ctrl+N) ή ανοίξτε ένα αρχείο .flx με "
+      "«Άνοιγμα…» (Ctrl+O) ή σύροντάς το εδώ."));
+  emptyHint_->setWordWrap(true);
+  layout->addWidget(emptyHint_);
+  setCentralWidget(central);
+
+  BuildActions();
+  connect(search_, &QLineEdit::textChanged, this, &TStudiesWindow::ApplySearch);
+  connect(list_, &QTreeWidget::activated, this, [this] {
+    const QString path = SelectedStudy();
+    if (!path.isEmpty()) EditStudy(path);
+  });
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &TStudiesWindow::UpdateActions);
+  search_->installEventFilter(this);
+
+  resize(980, 560);
+  Refresh();
+  if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+  list_->setFocus();
+}
+
+TStudiesWindow::~TStudiesWindow() { settings_->Sync(); }
+
+void TStudiesWindow::BuildActions() {
+  auto make = [this](const QString& text, const QKeySequence& key, auto slot, bool forStudy) {
+    auto* action = new QAction(text, this);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    if (forStudy) studyActions_.push_back(action);
+    return action;
+  };
+  auto onSelected = [this](bool (TStudiesWindow::*op)(const QString&)) {
+    return [this, op] {
+      const QString path = SelectedStudy();
+      if (!path.isEmpty()) (this->*op)(path);
+    };
+  };
+
+  QAction* newStudy = make(QStringLiteral("&Νέα μελέτη…"), QKeySequence::New, &TStudiesWindow::NewStudyAsked, false);
+  QAction* open = make(QStringLiteral("Ά&νοιγμα…"), QKeySequence::Open, &TStudiesWindow::OpenAsked, false);
+  QAction* quit = make(QStringLiteral("Έ&ξοδος"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close, false);
+  QAction* edit = make(QStringLiteral("&Επεξεργασία"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                       onSelected(&TStudiesWindow::EditStudy), true);
+  QAction* preview = make(QStringLiteral("&Προεπισκόπηση"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                          onSelected(&TStudiesWindow::PreviewStudy), true);
+  QAction* print = make(QStringLiteral("Εκ&τύπωση"), QKeySequence::Print, onSelected(&TStudiesWindow::PrintStudy), true);
+  QAction* pdf = make(QStringLiteral("Εξαγωγή σε &PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                      &TStudiesWindow::ExportPdfAsked, true);
+  QAction* jsonOut = make(QStringLiteral("Εξαγωγή σε &JSON…"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                          &TStudiesWindow::ExportJsonAsked, true);
+  QAction* jsonIn = make(QStringLiteral("Ε&ισαγωγή από JSON…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J),
+                         &TStudiesWindow::ImportJsonAsked, true);
+  QAction* check = make(QStringLiteral("Έλεγχος &κειμένων που δεν χωρούν…"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                        &TStudiesWindow::CheckFitAsked, true);
+  QAction* type = make(QStringLiteral("&Τύπος μελέτης…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                       &TStudiesWindow::ChangeTypeAsked, true);
+  QAction* remove = make(QStringLiteral("&Αφαίρεση από τη λίστα"), QKeySequence::Delete,
+                         onSelected(&TStudiesWindow::RemoveFromList), true);
+  // Delete and Enter belong to the list; in the search field they edit text.
+  remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  list_->addAction(remove);
+  QAction* find = new QAction(this);
+  find->setShortcut(QKeySequence::Find);
+  connect(find, &QAction::triggered, this, [this] {
+    search_->setFocus();
+    search_->selectAll();
+  });
+  addAction(find);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Αρχείο"));
+  file->addAction(newStudy);
+  file->addAction(open);
+  file->addSeparator();
+  file->addAction(quit);
+  QMenu* study = menuBar()->addMenu(QStringLiteral("&Μελέτη"));
+  for (QAction* a : {edit, preview, print}) study->addAction(a);
+  study->addSeparator();
+  for (QAction* a : {pdf, jsonOut, jsonIn}) study->addAction(a);
+  study->addSeparator();
+  for (QAction* a : {check, type, remove}) study->addAction(a);
+
+  QToolBar* bar = addToolBar(QStringLiteral("Ενέργειες"));
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (QAction* a : {newStudy, open}) bar->addAction(a);
+  bar->addSeparator();
+  for (QAction* a : {edit, preview, print, pdf}) bar->addAction(a);
+  bar->addSeparator();
+  bar->addAction(check);
+  for (QAction* a : studyActions_) a->setStatusTip(a->text().remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+  statusBar();
+}
+
+// --- the list -----------------------------------------------------------
+
+void TStudiesWindow::Refresh() {
+  const QString selected = SelectedStudy();
+  list_->clear();
+  for (const QString& path : settings_->Recent()) {
+    const QFileInfo info(path);
+    auto* item = new QTreeWidgetItem(list_);
+    item->setData(colName, kPathRole, path);
+    item->setText(colName, info.completeBaseName());
+    item->setToolTip(colName, path);
+    item->setText(colType, StudyTypeName(settings_->TypeOf(path)));
+    item->setText(colFolder, HomeShortened(info.absolutePath()));
+    item->setToolTip(colFolder, info.absolutePath());
+    if (info.exists()) {
+      item->setText(colChanged, QLocale(QLocale::Greek).toString(info.lastModified(), QStringLiteral("dd/MM/yyyy HH:mm")));
+    } else {
+      item->setText(colChanged, QStringLiteral("δεν βρέθηκε"));
+      for (int c = 0; c < colCount; ++c) item->setForeground(c, palette().brush(QPalette::Disabled, QPalette::Text));
+    }
+  }
+  ApplySearch();
+  if (!selected.isEmpty()) SelectStudy(selected);
+  UpdateActions();
+}
+
+void TStudiesWindow::ApplySearch() {
+  const QStringList words = Folded(search_->text()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    QString haystack = item->data(colName, kPathRole).toString();
+    for (int c = 0; c < colCount; ++c) haystack += QLatin1Char(' ') + item->text(c);
+    haystack = Folded(haystack);
+    bool shown = true;
+    for (const QString& w : words) shown = shown && haystack.contains(w);
+    item->setHidden(!shown);
+  }
+  QTreeWidgetItem* current = list_->currentItem();
+  if (current == nullptr || current->isHidden()) {
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+      if (!list_->topLevelItem(i)->isHidden()) {
+        list_->setCurrentItem(list_->topLevelItem(i));
+        break;
+      }
+    }
+  }
+  emptyHint_->setVisible(list_->topLevelItemCount() == 0);
+  UpdateActions();
+}
+
+void TStudiesWindow::UpdateActions() {
+  QTreeWidgetItem* item = list_->currentItem();
+  const bool selected = item != nullptr && !item->isHidden() && item->isSelected();
+  for (QAction* a : studyActions_) a->setEnabled(selected);
+  statusBar()->showMessage(selected ? item->data(colName, kPathRole).toString() : QString());
+}
+
+QString TStudiesWindow::SelectedStudy() const {
+  QTreeWidgetItem* item = list_->currentItem();
+  if (item == nullptr || item->isHidden() || !item->isSelected()) return {};
+  return item->data(colName, kPathRole).toString();
+}
+
+void TStudiesWindow::SelectStudy(const QString& path) {
+  const QString key = StudyKey(path);
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (item->data(colName, kPathRole).toString() == key) {
+      if (item->isHidden()) {
+        search_->clear();
+      }
+      list_->setCurrentItem(item);
+      item->setSelected(true);
+      list_->scrollToItem(item);
+      return;
+    }
+  }
+}
+
+QStringList TStudiesWindow::ShownStudies() const {
+  QStringList shown;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    if (!list_->topLevelItem(i)->isHidden()) shown << list_->topLevelItem(i)->data(colName, kPathRole).toString();
+  }
+  return shown;
+}
+
+bool TStudiesWindow::RemoveFromList(const QString& path) {
+  settings_->Remove(path);
+  settings_->Sync();
+  Refresh();
+  return true;
+}
+
+QString TStudiesWindow::Folder() const {
+  const QString selected = SelectedStudy();
+  if (!selected.isEmpty()) return QFileInfo(selected).absolutePath();
+  const QStringList recent = settings_->Recent();
+  if (!recent.isEmpty()) return QFileInfo(recent.first()).absolutePath();
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// --- the library ----------------------------------------------------------
+
+std::uintptr_t TStudiesWindow::HostWindow() { return static_cast<std::uintptr_t>(winId()); }
+
+bool TStudiesWindow::Failed(const QString& what, int status) {
+  const char* reason = lib_.lastError();
+  message(QMessageBox::Critical, QStringLiteral("Σφάλμα"),
+          what + QStringLiteral("\n\n") +
+              (reason != nullptr && *reason != '\0' ? QString::fromUtf8(reason)
+                                                    : QStringLiteral("κωδικός σφάλματος %1").arg(status)));
+  return false;
+}
+
+int TStudiesWindow::SuggestedType(const QString& path) {
+  char* json = nullptr;
+  const QByteArray name = QFile::encodeName(path);
+  if (lib_.exportJson(name.constData(), &json) != FLOX_OK) return 0;
+  return SuggestStudyType(QByteArray::fromStdString(host::TakeText(lib_, json)));
+}
+
+bool TStudiesWindow::CreateStudy(const QString& path, int type) {
+  const QString key = StudyKey(path);
+  if (QFileInfo::exists(key)) {
+    message(QMessageBox::Warning, QStringLiteral("Νέα μελέτη"),
+            QStringLiteral("Το αρχείο «%1» υπάρχει ήδη. Ανοίξτε το με «Άνοιγμα…» ή διαλέξτε άλλο όνομα.").arg(key));
+    return false;
+  }
+  // A call without an action creates the file with the type's defaults.
+  const QByteArray name = QFile::encodeName(key);
+  lib_.initDll(HostWindow());
+  lib_.flox03A(HostWindow(), name.constData(), nullptr, 0, static_cast<std::uint32_t>(type));
+  char* json = nullptr;
+  const int status = lib_.exportJson(name.constData(), &json);
+  host::TakeText(lib_, json);
+  if (status != FLOX_OK) return Failed(QStringLiteral("Η μελέτη «%1» δεν δημιουργήθηκε.").arg(key), status);
+  settings_->SetType(key, type);
+  settings_->Touch(key);
+  settings_->Sync();
+  Refresh();
+  SelectStudy(key);
+  return true;
+}
+
+bool TStudiesWindow::OpenStudy(const QString& path) {
+  const QString key = StudyKey(path);
+  if (!QFileInfo(key).isFile()) {
+    message(QMessageBox::Warning, QStringLiteral("Άνοιγμα"), QStringLiteral("Δεν υπάρχει το αρχείο «%1».").arg(key));
+    return false;
+  }
+  if (settings_->TypeOf(key) == 0) {
+    char* json = nullptr;
+    const QByteArray name = QFile::encodeName(key);
+    const int status = lib_.exportJson(name.constData(), &json);
+    if (status != FLOX_OK) {
+      return Failed(QStringLiteral("Το αρχείο «%1» δεν είναι μελέτη πυροπροστασίας ή είναι κατεστραμμένο.").arg(key),
+                    status);
+    }
+    const int suggested = SuggestStudyType(QByteArray::fromStdString(host::TakeText(lib_, json)));
+    const int type = confirmType(key, suggested);
+    if (type < 1 || type > 4) return false;
+    settings_->SetType(key, type);
+  }
+  settings_->Touch(key);
+  settings_->Sync();
+  Refresh();
+  SelectStudy(key);
+  return true;
+}
+
+bool TStudiesWindow::CallLibrary(const QString& path, std::uint32_t action) {
+  const QString key = StudyKey(path);
+  const int type = settings_->TypeOf(key);
+  if (type == 0 && !OpenStudy(key)) return false;
+  const QByteArray name = QFile::encodeName(key);
+  lib_.initDll(HostWindow());
+  lib_.flox03A(HostWindow(), name.constData(), nullptr, action, static_cast<std::uint32_t>(settings_->TypeOf(key)));
+  settings_->Touch(key);
+  settings_->Sync();
+  Refresh();
+  SelectStudy(key);
+  return true;
+}
+
+bool TStudiesWindow::EditStudy(const QString& path) { return CallLibrary(path, 1); }
+bool TStudiesWindow::PreviewStudy(const QString& path) { return CallLibrary(path, 2); }
+
+bool TStudiesWindow::PrintStudy(const QString& path) {
+  if (!FitsOrGoOn(path)) return false;
+  return CallLibrary(path, 3);
+}
+
+bool TStudiesWindow::CheckFit(const QString& path, std::vector<TCutField>* cut) {
+  const QString key = StudyKey(path);
+  char* json = nullptr;
+  const QByteArray name = QFile::encodeName(key);
+  const int status = lib_.checkFit(name.constData(), static_cast<std::uint32_t>(settings_->TypeOf(key)), &json);
+  if (status != FLOX_OK) return Failed(QStringLiteral("Ο έλεγχος της μελέτης «%1» απέτυχε.").arg(key), status);
+  if (!ParseCutFields(QByteArray::fromStdString(host::TakeText(lib_, json)), cut)) {
+    message(QMessageBox::Critical, QStringLiteral("Σφάλμα"), QStringLiteral("Ο έλεγχος έδωσε άγνωστη απάντηση."));
+    return false;
+  }
+  return true;
+}
+
+bool TStudiesWindow::FitsOrGoOn(const QString& path) {
+  if (settings_->TypeOf(path) == 0 && !OpenStudy(path)) return false;
+  std::vector<TCutField> cut;
+  if (!CheckFit(path, &cut)) return false;
+  return cut.empty() || goOnDespiteCuts(StudyKey(path), cut);
+}
+
+bool TStudiesWindow::ExportPdf(const QString& path, const QString& pdfFile) {
+  const QString key = StudyKey(path);
+  const QByteArray name = QFile::encodeName(key);
+  const QByteArray pdf = QFile::encodeName(pdfFile);
+  const int status = lib_.exportPdf(name.constData(), static_cast<std::uint32_t>(settings_->TypeOf(key)), pdf.constData());
+  if (status != FLOX_OK) return Failed(QStringLiteral("Το PDF «%1» δεν γράφτηκε.").arg(pdfFile), status);
+  return true;
+}
+
+bool TStudiesWindow::ExportJson(const QString& path, const QString& jsonFile) {
+  char* json = nullptr;
+  const QByteArray name = QFile::encodeName(StudyKey(path));
+  const int status = lib_.exportJson(name.constData(), &json);
+  if (status != FLOX_OK) return Failed(QStringLiteral("Η μελέτη «%1» δεν εξήχθη.").arg(path), status);
+  const std::string text = host::TakeText(lib_, json) + "\n";
+  QFile out(jsonFile);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      out.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !out.flush()) {
+    message(QMessageBox::Critical, QStringLiteral("Σφάλμα"),
+            QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2").arg(jsonFile, out.errorString()));
+    return false;
+  }
+  return true;
+}
+
+bool TStudiesWindow::ImportJson(const QString& path, const QString& jsonFile) {
+  QFile in(jsonFile);
+  if (!in.open(QIODevice::ReadOnly)) {
+    message(QMessageBox::Critical, QStringLiteral("Σφάλμα"),
+            QStringLiteral("Το αρχείο «%1» δεν διαβάζεται: %2").arg(jsonFile, in.errorString()));
+    return false;
+  }
+  const QByteArray text = in.readAll();
+  const QString key = StudyKey(path);
+  const QByteArray name = QFile::encodeName(key);
+  const int status = lib_.importJson(name.constData(), text.constData(), static_cast<std::uint32_t>(settings_->TypeOf(key)));
+  if (status != FLOX_OK) {
+    return Failed(QStringLiteral("Τα στοιχεία του «%1» δεν γράφτηκαν στη μελέτη· η μελέτη έμεινε όπως ήταν.").arg(jsonFile),
+                  status);
+  }
+  settings_->Touch(key);
+  Refresh();
+  SelectStudy(key);
+  return true;
+}
+
+// --- the actions that ask first ---------------------------------------------
+
+void TStudiesWindow::NewStudyAsked() {
+  TNewStudyDialog dialog(this, Folder());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString path = dialog.FileName();
+  if (CreateStudy(path, dialog.Type())) EditStudy(path);
+}
+
+void TStudiesWindow::OpenAsked() {
+  const QString path = ChooseOpenFile(this, QStringLiteral("Άνοιγμα μελέτης"), Folder(), StudyFileFilter());
+  if (!path.isEmpty() && OpenStudy(path)) EditStudy(path);
+}
+
+void TStudiesWindow::ExportPdfAsked() {
+  const QString path = SelectedStudy();
+  if (path.isEmpty() || !FitsOrGoOn(path)) return;
+  const QFileInfo info(path);
+  const QString pdf = ChooseSaveFile(this, QStringLiteral("Εξαγωγή σε PDF"),
+                                     info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + ".pdf",
+                                     QStringLiteral("Έγγραφα PDF (*.pdf)"), "pdf");
+  if (!pdf.isEmpty() && ExportPdf(path, pdf)) {
+    statusBar()->showMessage(QStringLiteral("Γράφτηκε το %1").arg(pdf), 10000);
+  }
+}
+
+void TStudiesWindow::ExportJsonAsked() {
+  const QString path = SelectedStudy();
+  if (path.isEmpty()) return;
+  const QFileInfo info(path);
+  const QString json = ChooseSaveFile(this, QStringLiteral("Εξαγωγή σε JSON"),
+                                      info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + ".json",
+                                      QStringLiteral("Αρχεία JSON (*.json)"), "json");
+  if (!json.isEmpty() && ExportJson(path, json)) {
+    statusBar()->showMessage(QStringLiteral("Γράφτηκε το %1").arg(json), 10000);
+  }
+}
+
+void TStudiesWindow::ImportJsonAsked() {
+  const QString path = SelectedStudy();
+  if (path.isEmpty()) return;
+  const QString json = ChooseOpenFile(this, QStringLiteral("Εισαγωγή από JSON"), QFileInfo(path).absolutePath(),
+                                      QStringLiteral("Αρχεία JSON (*.json);;Όλα τα αρχεία (*)"));
+  if (json.isEmpty()) return;
+  if (!AskYesNo(this, QStringLiteral("Εισαγωγή από JSON"),
+                QStringLiteral("Τα πεδία του «%1» θα γραφτούν στη μελέτη «%2». Να συνεχιστεί;")
+                    .arg(QFileInfo(json).fileName(), QFileInfo(path).completeBaseName()))) {
+    return;
+  }
+  if (ImportJson(path, json)) statusBar()->showMessage(QStringLiteral("Η μελέτη ενημερώθηκε."), 10000);
+}
+
+void TStudiesWindow::CheckFitAsked() {
+  const QString path = SelectedStudy();
+  std::vector<TCutField> cut;
+  if (path.isEmpty() || !CheckFit(path, &cut)) return;
+  if (cut.empty()) {
+    message(QMessageBox::Information, QStringLiteral("Πεδία που δεν χωρούν στο έντυπο"),
+            QStringLiteral("Όλα τα πεδία της μελέτης «%1» χωρούν στο έντυπο.").arg(QFileInfo(path).completeBaseName()));
+    return;
+  }
+  TFitDialog dialog(this, QFileInfo(path).completeBaseName(), cut, false);
+  dialog.exec();
+}
+
+void TStudiesWindow::ChangeTypeAsked() {
+  const QString path = SelectedStudy();
+  if (path.isEmpty()) return;
+  const int current = settings_->TypeOf(path);
+  const int type = ConfirmStudyType(this, path, current != 0 ? current : SuggestedType(path));
+  if (type == 0) return;
+  settings_->SetType(path, type);
+  settings_->Sync();
+  Refresh();
+}
+
+// --- keyboard and drops -------------------------------------------------------
+
+bool TStudiesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      list_->setFocus();
+      if (QTreeWidgetItem* item = list_->currentItem()) item->setSelected(true);
+      return true;
+    }
+    if (key == Qt::Key_Escape && !search_->text().isEmpty()) {
+      search_->clear();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TStudiesWindow::dragEnterEvent(QDragEnterEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile() && IsStudyFile(url.toLocalFile())) {
+      event->acceptProposedAction();
+      return;
+    }
+  }
+}
+
+void TStudiesWindow::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile() && IsStudyFile(url.toLocalFile())) files << url.toLocalFile();
+  }
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  for (const QString& f : files) OpenStudy(f);
+}
+
+}  // namespace desk
