@@ -12,7 +12,6 @@ int RunDesktop(const TLibrary& lib, int argc, char** argv, const std::string& fi
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("flox03"));
   QApplication::setApplicationName(QStringLiteral("flox03"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Μελέτες Ενεργητικής Πυροπροστασίας"));
   QGuiApplication::setDesktopFileName(QStringLiteral("flox03"));
   QIcon icon = QIcon::fromTheme(QStringLiteral("flox03"));
   if (icon.isNull()) icon = QIcon(QStringLiteral(":/flox03/flox03.png"));

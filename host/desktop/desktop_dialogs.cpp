@@ -3,7 +3,10 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "host/desktop/study_types.h"
@@ -46,6 +50,19 @@ void GreekLabels(QFileDialog& dialog, const QString& accept) {
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
   dialog.setLabelText(QFileDialog::Accept, accept);
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  // The details view and the "Computer" place would show Qt's English
+  // headings: a plain list and the user's own places instead.
+  dialog.setViewMode(QFileDialog::List);
+  QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath())};
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (QDir(documents).exists() && documents != QDir::homePath()) places << QUrl::fromLocalFile(documents);
+  dialog.setSidebarUrls(places);
+  // The dialog names its cancel button again when it shows: rename it after.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+      if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) cancel->setText(QStringLiteral("Άκυρο"));
+    }
+  });
 }
 
 }  // namespace
@@ -112,7 +129,12 @@ TNewStudyDialog::TNewStudyDialog(QWidget* parent, const QString& folder)
   file_->setMinimumWidth(420);
   fileRow->addWidget(file_, 1);
   auto* browse = new QPushButton(QStringLiteral("&Επιλογή…"));
+  browse->setAutoDefault(false);
   fileRow->addWidget(browse);
+  // A free name in the folder, so that Enter alone creates the study.
+  QString suggested = folder_ + QStringLiteral("/νέα μελέτη.flx");
+  for (int n = 2; QFileInfo::exists(suggested); ++n) suggested = folder_ + QStringLiteral("/νέα μελέτη %1.flx").arg(n);
+  file_->setText(suggested);
   layout->addLayout(fileRow);
 
   auto* buttons = new QDialogButtonBox;
@@ -120,6 +142,7 @@ TNewStudyDialog::TNewStudyDialog(QWidget* parent, const QString& folder)
   buttons->addButton(QStringLiteral("Άκυρο"), QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
   layout->addWidget(buttons);
+  types_->setFocus();
 
   connect(browse, &QPushButton::clicked, this, &TNewStudyDialog::Browse);
   connect(file_, &QLineEdit::textChanged, this, &TNewStudyDialog::Update);
@@ -153,6 +176,7 @@ int ConfirmStudyType(QWidget* parent, const QString& fileName, int suggested) {
                                          "ο τύπος «%2». Επιβεβαιώστε ή διαλέξτε άλλον:")
                               .arg(QFileInfo(fileName).fileName(), StudyTypeName(suggested)));
   text->setWordWrap(true);
+  text->setMinimumWidth(440);
   layout->addWidget(text);
   auto* chooser = new TStudyTypeChooser;
   chooser->SetType(suggested);
@@ -178,6 +202,7 @@ bool ParseCutFields(const QByteArray& json, std::vector<TCutField>* out) {
     f.page = o.value(QLatin1String("page")).toInt();
     f.caption = o.value(QLatin1String("caption")).toString();
     f.field = o.value(QLatin1String("field")).toString();
+    f.tab = o.value(QLatin1String("tab")).toString();
     f.text = o.value(QLatin1String("text")).toString();
     f.lines = o.value(QLatin1String("lines")).toInt();
     f.linesShown = o.value(QLatin1String("linesShown")).toInt();
@@ -210,9 +235,9 @@ TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vec
   text->setWordWrap(true);
   layout->addWidget(text);
 
-  auto* table = new QTableWidget(static_cast<int>(fields.size()), 4);
-  table->setHorizontalHeaderLabels({QStringLiteral("Σελίδα"), QStringLiteral("Πεδίο"), QStringLiteral("Χάνονται"),
-                                    QStringLiteral("Κείμενο")});
+  auto* table = new QTableWidget(static_cast<int>(fields.size()), 5);
+  table->setHorizontalHeaderLabels({QStringLiteral("Σελίδα"), QStringLiteral("Καρτέλα"), QStringLiteral("Πεδίο"),
+                                    QStringLiteral("Χάνονται"), QStringLiteral("Κείμενο")});
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -224,13 +249,14 @@ TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vec
     table->setItem(row, 0, page);
     auto* caption = new QTableWidgetItem(f.caption);
     caption->setToolTip(f.field);
-    table->setItem(row, 1, caption);
-    table->setItem(row, 2, new QTableWidgetItem(LostInWords(f)));
+    table->setItem(row, 1, new QTableWidgetItem(f.tab));
+    table->setItem(row, 2, caption);
+    table->setItem(row, 3, new QTableWidgetItem(LostInWords(f)));
     QString shown = f.text.simplified();
     if (shown.size() > 60) shown = shown.left(60) + QStringLiteral("…");
     auto* value = new QTableWidgetItem(shown);
     value->setToolTip(f.text);
-    table->setItem(row, 3, value);
+    table->setItem(row, 4, value);
   }
   table->resizeColumnsToContents();
   table->horizontalHeader()->setStretchLastSection(true);
@@ -242,9 +268,10 @@ TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vec
     layout->addWidget(new QLabel(QStringLiteral("Να συνεχιστεί η εργασία με το κείμενο κομμένο;")));
     QPushButton* go = buttons->addButton(QStringLiteral("&Συνέχεια"), QDialogButtonBox::AcceptRole);
     QPushButton* back = buttons->addButton(QStringLiteral("&Επιστροφή"), QDialogButtonBox::RejectRole);
+    // Going back is the safe answer: Enter and Escape both give it.
+    go->setAutoDefault(false);
     back->setDefault(true);
     back->setFocus();
-    (void)go;
   } else {
     buttons->addButton(QStringLiteral("&Κλείσιμο"), QDialogButtonBox::RejectRole)->setDefault(true);
   }

@@ -66,6 +66,7 @@ struct TCutField {
   int page = 0;
   QString caption;
   QString field;
+  QString tab;
   QString text;
   int lines = 0;
   int linesShown = 0;
