@@ -1,0 +1,178 @@
+// The desktop window over the built library, loaded with dlopen as the
+// program loads it, with the user's settings in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "host/desktop/studies_window.h"
+#include "host/desktop/study_types.h"
+
+namespace {
+
+using desk::TStudiesWindow;
+
+const QString kBin = QStringLiteral(FLOX_BINARY_DIR "/bin");
+
+const host::TLibrary& Lib() {
+  static const host::TLibrary lib = [] {
+    std::string error;
+    auto loaded = host::LoadLibraryFrom((kBin + "/libWinFlox03RDll.so").toStdString(), &error);
+    if (!loaded) throw std::runtime_error(error);
+    return *loaded;
+  }();
+  return lib;
+}
+
+class StudiesWindowTest : public ::testing::Test {
+ protected:
+  // A window over the settings file of this test; a second one is the
+  // program started again the next day.
+  std::unique_ptr<TStudiesWindow> NewWindow() {
+    auto settings = std::make_unique<QSettings>(dir_.filePath("settings.ini"), QSettings::IniFormat);
+    auto window = std::make_unique<TStudiesWindow>(Lib(), std::make_unique<desk::TStudySettings>(std::move(settings)));
+    window->message = [this](QMessageBox::Icon, const QString&, const QString& text) { messages_ << text; };
+    window->confirmType = [this](const QString&, int suggested) {
+      suggestions_ << suggested;
+      return suggested;
+    };
+    return window;
+  }
+  QString File(const QString& name) const { return dir_.filePath(name); }
+
+  // `flox03 import FILE --json -` with the text on standard input.
+  void Import(const QString& file, const QByteArray& json, int type = 0) {
+    QProcess p;
+    p.start(kBin + "/flox03", {"import", file, "--json", "-", "--type", QString::number(type)});
+    p.write(json);
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  }
+
+  QTemporaryDir dir_;
+  QStringList messages_;
+  QList<int> suggestions_;
+};
+
+TEST_F(StudiesWindowTest, NewStudiesOfEveryTypeAreListedAndRememberedAfterARestart) {
+  {
+    auto window = NewWindow();
+    for (int type = 1; type <= 4; ++type) {
+      ASSERT_TRUE(window->CreateStudy(File(QString("study%1.flx").arg(type)), type)) << messages_.join("\n").toStdString();
+      EXPECT_EQ(window->SelectedStudy(), File(QString("study%1.flx").arg(type)));
+    }
+    EXPECT_FALSE(window->CreateStudy(File("study1.flx"), 2)) << "an existing file is never made a new study";
+    EXPECT_EQ(messages_.size(), 1);
+  }
+  auto window = NewWindow();  // the next day
+  ASSERT_EQ(window->ShownStudies().size(), 4);
+  EXPECT_EQ(window->ShownStudies().first(), File("study4.flx"));  // the latest on top
+  for (int type = 1; type <= 4; ++type) {
+    const QString path = File(QString("study%1.flx").arg(type));
+    EXPECT_EQ(window->StudyType(path), type);
+    const auto items = window->List()->findItems(QString("study%1").arg(type), Qt::MatchExactly, 0);
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0]->text(1), desk::StudyTypeName(type));
+  }
+  EXPECT_TRUE(suggestions_.isEmpty()) << "a known type is never asked again";
+
+  // The search ignores case and accents; Delete removes the selected study
+  // from the list (not from the disk).
+  window->SearchField()->setText("ΞΕΝΟΔΟΧΕΙΑ");
+  ASSERT_EQ(window->ShownStudies(), QStringList{File("study4.flx")});
+  window->SearchField()->clear();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->SelectStudy(File("study2.flx"));
+  window->List()->setFocus();
+  QTest::keyClick(window->List(), Qt::Key_Delete);
+  EXPECT_EQ(window->ShownStudies().size(), 3);
+  EXPECT_FALSE(window->ShownStudies().contains(File("study2.flx")));
+  EXPECT_TRUE(QFile::exists(File("study2.flx")));
+}
+
+TEST_F(StudiesWindowTest, TheTypeOfAFileMadeByImportIsSuggestedFromItsContent) {
+  const struct {
+    const char* name;
+    QByteArray json;
+    int type;
+    int expected;
+  } cases[] = {
+      {"restaurant.flx", "[{\"slot\":1,\"fields\":{\"NameEpixirisi\":\"Ταβέρνα\"}}]", 1, 1},
+      {"shop.flx", "[{\"slot\":1,\"fields\":{\"NameEpixirisi\":\"Κατάστημα\"}}]", 2, 2},
+      {"factory.flx", "[{\"slot\":8,\"fields\":{}},{\"slot\":7,\"fields\":{\"Suntaxh\":\"x\"}}]", 0, 3},
+      {"hotel.flx", "[{\"slot\":14,\"fields\":{\"Polh\":\"Ναύπλιο\"}}]", 0, 4},
+      {"empty-hotel.flx", "[]", 4, 4},
+  };
+  auto window = NewWindow();
+  for (const auto& c : cases) {
+    Import(File(c.name), c.json, c.type);
+    ASSERT_TRUE(window->OpenStudy(File(c.name))) << c.name;
+    EXPECT_EQ(suggestions_.last(), c.expected) << c.name;
+    EXPECT_EQ(window->StudyType(File(c.name)), c.expected) << c.name;
+  }
+  EXPECT_EQ(suggestions_.size(), 5);
+  EXPECT_TRUE(window->OpenStudy(File("hotel.flx")));
+  EXPECT_EQ(suggestions_.size(), 5) << "confirmed once, never asked again";
+
+  // Not a study: a clear message, nothing listed.
+  QFile junk(File("junk.flx"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("not a study");
+  junk.close();
+  const auto listed = window->ShownStudies().size();
+  EXPECT_FALSE(window->OpenStudy(File("junk.flx")));
+  EXPECT_EQ(window->ShownStudies().size(), listed);
+  EXPECT_FALSE(messages_.isEmpty());
+}
+
+TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
+  auto window = NewWindow();
+  const QString study = File("study.flx");
+  ASSERT_TRUE(window->CreateStudy(study, 1));
+  Import(study, QString("[{\"slot\":1,\"fields\":{\"Odos\":\"Λεωφόρος Κωνσταντίνου Καραμανλή\",\"Polh\":\"Καλαμάτα\"}}]").toUtf8());
+
+  // PDF written.
+  ASSERT_TRUE(window->ExportPdf(study, File("study.pdf")));
+  QFile pdf(File("study.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+  // JSON round trip into another study.
+  ASSERT_TRUE(window->ExportJson(study, File("study.json")));
+  ASSERT_TRUE(window->CreateStudy(File("copy.flx"), 1));
+  ASSERT_TRUE(window->ImportJson(File("copy.flx"), File("study.json")));
+  ASSERT_TRUE(window->ExportJson(File("copy.flx"), File("copy.json")));
+  QFile a(File("study.json")), b(File("copy.json"));
+  ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QJsonDocument::fromJson(a.readAll()), QJsonDocument::fromJson(b.readAll()));
+  // Bad JSON: the message names the problem and the study stays as it was.
+  QFile bad(File("bad.json"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("[{\"slot\": 99}]");
+  bad.close();
+  EXPECT_FALSE(window->ImportJson(File("copy.flx"), File("bad.json")));
+  EXPECT_TRUE(messages_.last().contains("99")) << messages_.last().toStdString();
+
+  // The street does not fit on paper: printing asks first, and going back
+  // prints nothing.
+  std::vector<desk::TCutField> asked;
+  window->goOnDespiteCuts = [&](const QString&, const std::vector<desk::TCutField>& cut) {
+    asked = cut;
+    return false;
+  };
+  EXPECT_FALSE(window->PrintStudy(study));
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].field, "Odos");
+  EXPECT_EQ(asked[0].caption, QString("Οδός"));
+  EXPECT_EQ(asked[0].page, 1);
+  EXPECT_LT(asked[0].charactersShown, asked[0].characters);
+}
+
+}  // namespace
