@@ -24,6 +24,7 @@ using namespace studytest;
 using nlohmann::ordered_json;
 
 const std::string kBin = std::string(FLOX_BINARY_DIR) + "/bin";
+const std::string kSource = FLOX_SOURCE_DIR;
 
 // The library, loaded once for the whole program and never unloaded (it
 // keeps its Qt application).
@@ -132,7 +133,7 @@ TEST(SharedLibrary, ExportsNothingOfItsOwnButTheCFunctions) {
     if (!standard && !linker) own.insert(name);
   }
   EXPECT_EQ(own, (std::set<std::string>{"Flox03A", "InitDll", "Flox03ExportJson", "Flox03ImportJson",
-                                        "Flox03ExportPdf", "Flox03LastError", "Flox03Free"}));
+                                        "Flox03ExportPdf", "Flox03CheckFit", "Flox03LastError", "Flox03Free"}));
 }
 
 class SharedLibraryNewFile : public testing::TestWithParam<std::uint32_t> {};
@@ -345,6 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"dump", "FILE", "--type", "1"}, std::vector<std::string>{"dump"},
                     std::vector<std::string>{"import", "FILE"}, std::vector<std::string>{"pdf", "FILE", "--type", "1"},
                     std::vector<std::string>{"pdf", "FILE", "-o", "x.pdf"},
+                    std::vector<std::string>{"check", "FILE"}, std::vector<std::string>{"open", "FILE", "FILE"},
+                    std::vector<std::string>{"open", "--type", "1"},
                     std::vector<std::string>{"call", "FILE", "--type", "1", "--type", "2", "--action", "0"}));
 
 TEST(Flox03Program, HelpListsEveryCommand) {
@@ -354,7 +357,8 @@ TEST(Flox03Program, HelpListsEveryCommand) {
     EXPECT_EQ(run.err, "");
     for (const char* word : {"Usage: flox03", "call FILE --type N --action A [--window ID]", "edit FILE",
                              "preview FILE", "print FILE", "dump FILE [--json]",
-                             "import FILE --json IN.json [--type N]", "pdf FILE --type N -o OUT.pdf"}) {
+                             "import FILE --json IN.json [--type N]", "pdf FILE --type N -o OUT.pdf",
+                             "check FILE --type N [--json]", "open [FILE]"}) {
       EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
   }
@@ -366,6 +370,26 @@ TEST(Flox03Program, PdfNeverCreatesTheStudyFile) {
   EXPECT_FALSE(std::filesystem::exists(dir / "study.flx"));
   EXPECT_EQ(run.status == 0, std::filesystem::exists(dir / "out.pdf")) << run.err;
   if (run.status != 0) EXPECT_NE(run.err, "");
+}
+
+TEST(Flox03Program, CheckListsTheFieldsCutOnPaperWithStatusThree) {
+  TempDir dir;
+  const std::string json = dir / "in.json";
+  WriteBytes(json, R"([{"slot":1,"fields":{"Odos":"Λεωφόρος Κωνσταντίνου Καραμανλή","Polh":"Καλαμάτα"}}])");
+  ASSERT_EQ(RunFlox03({"import", dir / "s.flx", "--json", json, "--type", "1"}).status, 0);
+  Outcome run = RunFlox03({"check", dir / "s.flx", "--type", "1"});
+  EXPECT_EQ(run.status, 3) << run.err;
+  EXPECT_EQ(run.out, "page 1, \"Οδός\" (Odos): 1 of 2 lines printed, 9 of 31 characters lost\n");
+
+  run = RunFlox03({"check", dir / "s.flx", "--type", "1", "--json"});
+  EXPECT_EQ(run.status, 3);
+  const auto cut = ordered_json::parse(run.out);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0]["tab"], "Επιχείρηση");
+
+  run = RunFlox03({"check", kSource + "/examples/general-study.flx", "--type", "2"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "every field fits on paper\n");
 }
 
 }  // namespace
