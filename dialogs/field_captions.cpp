@@ -9,6 +9,10 @@ namespace {
 
 std::string Trimmed(const char* caption) {
   std::string text = caption != nullptr ? caption : "";
+  // A caption on two lines reads as one.
+  for (char& c : text) {
+    if (c == '\n') c = ' ';
+  }
   while (!text.empty() && (text.back() == ' ' || text.back() == ':')) text.pop_back();
   while (!text.empty() && text.front() == ' ') text.erase(text.begin());
   return text;

@@ -10,8 +10,8 @@
 
 namespace dlg {
 
-// The caption of the field on the page (UTF-8, without trailing blanks and
-// colons): the label whose buddy is a control bound to the field; else a
+// The caption of the field on the page (UTF-8, on one line, without trailing
+// blanks and colons): the label whose buddy is a control bound to the field; else a
 // check box's or radio group's own caption; else the nearest label before
 // the control on its row; "" when the page binds no control to the field or
 // none of these has a caption.

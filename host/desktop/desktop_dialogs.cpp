@@ -1,5 +1,7 @@
 #include "host/desktop/desktop_dialogs.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -258,9 +260,17 @@ TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vec
     value->setToolTip(f.text);
     table->setItem(row, 4, value);
   }
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+  table->setTextElideMode(Qt::ElideRight);
+  QHeaderView* header = table->horizontalHeader();
   table->resizeColumnsToContents();
-  table->horizontalHeader()->setStretchLastSection(true);
-  table->setMinimumSize(760, 220);
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(2, QHeaderView::Interactive);
+  header->resizeSection(2, std::min(header->sectionSize(2), 300));
+  header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(4, QHeaderView::Stretch);
+  table->setMinimumSize(900, 220);
   layout->addWidget(table);
 
   auto* buttons = new QDialogButtonBox;
@@ -278,7 +288,7 @@ TFitDialog::TFitDialog(QWidget* parent, const QString& studyName, const std::vec
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  resize(880, 380);
+  resize(1000, 420);
 }
 
 }  // namespace desk
