@@ -16,6 +16,7 @@ TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std
   layout->addWidget(Panel1);
   dlg::BuildControls(Panel1, desc_.controls, desc_.bindings);
   dlg::CheckBindings(Panel1, desc_.bindings, *working_);
+  dlg::FitControlsToFields(Panel1, desc_.bindings, *working_);
 }
 
 TEntryPageFrame::~TEntryPageFrame() = default;
