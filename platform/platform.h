@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace platform {
@@ -20,6 +21,14 @@ std::uintptr_t ApplicationWindow();
 // (an error box prints on stderr instead of blocking).
 bool EnsureApplication();
 bool HasDisplay();
+
+// Fits the application to the library's Greek screens, once per application
+// (EnsureApplication does it): the standard buttons of message boxes and
+// dialogs, and the edit menus, read Greek ("Εντάξει"), and long tooltips
+// wrap at a readable width instead of running across the screen.
+void SetUpApplication();
+// A plain tooltip text as the rich text that wraps at a readable width.
+QString ReadableTip(const QString& plain);
 
 // Makes a top-level window of the library owned by the application window:
 // on X11 it becomes transient for the host window. Call before showing it.
