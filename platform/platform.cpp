@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -85,8 +86,8 @@ class TGreekTranslator : public QTranslator {
   }
 };
 
-// A tooltip of plain text is shown as rich text, which the tooltip window
-// wraps at a readable width; the widget's own tooltip stays as it was set.
+// A long tooltip of plain text is shown as rich text of a readable width;
+// the widget's own tooltip stays as it was set.
 class TReadableTips : public QObject {
  public:
   using QObject::QObject;
@@ -96,7 +97,7 @@ class TReadableTips : public QObject {
     if (event->type() != QEvent::ToolTip || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     const QString tip = widget->toolTip();
-    if (tip.isEmpty() || Qt::mightBeRichText(tip)) return false;
+    if (tip.isEmpty() || Qt::mightBeRichText(tip) || ReadableTip(tip) == tip) return false;
     const auto* help = static_cast<QHelpEvent*>(event);
     QToolTip::showText(help->globalPos(), ReadableTip(tip), widget, QRect(), widget->toolTipDuration());
     return true;
@@ -107,7 +108,13 @@ QPointer<QCoreApplication> g_setUpFor;
 
 }  // namespace
 
-QString ReadableTip(const QString& plain) { return Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal); }
+QString ReadableTip(const QString& plain) {
+  constexpr int kTipWidth = 360;  // pixels
+  if (QFontMetrics(QToolTip::font()).horizontalAdvance(plain) <= kTipWidth) return plain;
+  QString html = plain.toHtmlEscaped();
+  html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  return QStringLiteral("<table width=%1><tr><td>%2</td></tr></table>").arg(kTipWidth).arg(html);
+}
 
 void SetUpApplication() {
   QCoreApplication* app = QCoreApplication::instance();

@@ -27,7 +27,8 @@ bool HasDisplay();
 // dialogs, and the edit menus, read Greek ("Εντάξει"), and long tooltips
 // wrap at a readable width instead of running across the screen.
 void SetUpApplication();
-// A plain tooltip text as the rich text that wraps at a readable width.
+// A plain tooltip text too long for one line of a readable width as rich
+// text that wraps at that width; a shorter one as it is.
 QString ReadableTip(const QString& plain);
 
 // Makes a top-level window of the library owned by the application window:
