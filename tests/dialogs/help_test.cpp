@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/help_form.h"
 
@@ -483,7 +484,7 @@ TEST(HelpFormFaces, DesignedMapToTheirLiberationCounterparts) {
       {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
       {"DejaVu Sans", "DejaVu Sans"}};
   for (const auto& [designed, screen] : faces)
-    EXPECT_EQ(dlg::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
+    EXPECT_EQ(platform::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
 }
 
 }  // namespace
