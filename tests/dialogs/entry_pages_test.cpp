@@ -3,6 +3,7 @@
 // tables in both directions, the two kinds of check box, the input limits
 // and the cuts, the fields no control edits, and the working record.
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 
@@ -20,6 +21,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/text_codec.h"
+#include "platform/font_faces.h"
 #include "entry_test_support.h"
 
 namespace {
@@ -627,3 +629,72 @@ TEST(Tooltips, OnTheLabelsThatCarryThem) {
 }
 
 }  // namespace
+
+// A page's own face and size per control, and the handlers it wires between
+// its controls: two mutually exclusive boxes whose handlers run on every real
+// change of state, by the user or by a load, and never for a box set to the
+// state it already has.
+namespace wiring {
+
+int g_changes = 0;
+
+void Wire(TEntryPageFrame& page) {
+  auto* wet = dlg::Find<QCheckBox>(page, "Wet");
+  auto* dry = dlg::Find<QCheckBox>(page, "Dry");
+  for (auto [box, other] : {std::pair{wet, dry}, std::pair{dry, wet}}) {
+    QObject::connect(box, &QCheckBox::toggled, &page, [other](bool on) {
+      ++g_changes;
+      if (on) other->setChecked(false);
+    });
+  }
+}
+
+constexpr dlg::TControlDef kControls[] = {
+    dlg::Head("Τίτλος", 8, 4).Font("Arial", 12),
+    dlg::Lbl("Κείμενο", 8, 30).Font("Courier New", 10, dlg::csUnderline),
+    dlg::Chk("Wet", "Υγρού", 8, 60, 120),
+    dlg::Chk("Dry", "Ξηρού", 8, 84, 120),
+};
+constexpr dlg::TBinding kBindings[] = {
+    {"Wet", "YgrosTupos", dlg::TBindKind::Mark},
+    {"Dry", "JhrosTupos", dlg::TBindKind::Mark},
+};
+const dlg::TPageDesc kDesc{kControls, kBindings, nullptr, &Wire, {"Arial", 8}};
+
+class TWiredPage : public TEntryPage<TFlox03Pg3Data, TFlox03Page3Preview, Flox03Page3Preview> {
+ public:
+  TWiredPage() : TEntryPage(nullptr, kDesc) {}
+};
+
+TEST(WiredPage, FacesAndHandlersComeFromThePageTables) {
+  g_changes = 0;
+  TWiredPage page;
+  auto* wet = page.findChild<QCheckBox*>(QStringLiteral("Wet"));
+  auto* dry = page.findChild<QCheckBox*>(QStringLiteral("Dry"));
+  const QList<QLabel*> labels = page.Panel1->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 2);
+  EXPECT_EQ(labels[0]->font().family(), platform::ScreenFontFamily("Arial"));
+  EXPECT_EQ(labels[0]->font().pixelSize(), 16);
+  EXPECT_TRUE(labels[0]->font().bold());
+  EXPECT_EQ(labels[1]->font().family(), platform::ScreenFontFamily("Courier New"));
+  EXPECT_TRUE(labels[1]->font().underline());
+  EXPECT_FALSE(labels[1]->font().bold());
+  EXPECT_EQ(wet->font().pixelSize(), 11) << "the page's own size, Arial 8";
+  EXPECT_EQ(g_changes, 0);
+
+  TFlox03Pg3Data record;
+  record.Set("JhrosTupos", "X");
+  page.LoadFromRecord(record);  // by load: Dry turns on
+  EXPECT_EQ(g_changes, 1);
+  wet->setChecked(true);  // by the user: Wet on turns Dry off
+  EXPECT_FALSE(dry->isChecked());
+  EXPECT_EQ(g_changes, 3);
+  wet->setChecked(true);  // the state it already has: no handler
+  EXPECT_EQ(g_changes, 3);
+  TFlox03Pg3Data out;
+  page.StoreToRecord(out);
+  EXPECT_EQ(out.Get("YgrosTupos"), "X");
+  EXPECT_EQ(out.Get("JhrosTupos"), " ");
+}
+
+}  // namespace wiring
