@@ -6,8 +6,8 @@
 namespace dlg {
 namespace {
 
-// Room between a left-aligned text and the column line on its left.
-constexpr int kCellPad = 2;
+// Room between a left-aligned text and the column lines on either side.
+constexpr int kCellPad = 1;
 
 bool Tall(const TGridRowDef& row) {
   for (const TGridCellDef& cell : row.cells) {
@@ -25,7 +25,7 @@ TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> r
     if ((style & csCentre) != 0) {
       t.Add(Head(text, c.x, y, style, nullptr, c.w, h));
     } else {
-      t.Add(Head(text, c.x + kCellPad, y, style, nullptr, c.w - kCellPad, h));
+      t.Add(Head(text, c.x + kCellPad, y, style, nullptr, c.w - 2 * kCellPad, h));
     }
   };
 

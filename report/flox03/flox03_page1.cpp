@@ -31,6 +31,8 @@ constexpr int y8 = y7 + 100;        // 8. fire-protection leader
 constexpr int y9 = y8 + 100;        // 9. deputy leader
 constexpr int y10 = y9 + 100;       // 10. fire-protection staff
 
+// Every data label shows the record field of its name. The register number
+// and the owner's name are kept in the record but not printed on this page.
 constexpr TElementDef kElements[] = {
     // Heading: name and title on the left, the numbers to fill in by hand on the right.
     Text({0, 0, 700, kLine10}, "ΕΠΩΝΥΜΙΑ"),

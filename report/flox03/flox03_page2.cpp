@@ -61,6 +61,8 @@ constexpr int yN = y47 + 45;  // lines 48 to 53, 45 apart
 constexpr int kNColon = 390;
 constexpr int kNValue = 420;
 
+// Every field prints except NumberOfFloorsOfOrganization: the entry page
+// writes the same text into Embado, which this page prints on item 2.
 constexpr TElementDef kElements[] = {
     Text({0, 0, 1200, kLine12}, "Α. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", kArial12),
 
