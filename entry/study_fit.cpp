@@ -8,8 +8,9 @@
 #include <QTabWidget>
 
 #include "dialogs/entry_dialog.h"
+#include "dialogs/entry_page.h"
 #include "dialogs/field_captions.h"
-#include "dialogs/flox03/flox03_indata.h"
+#include "entry/study_families.h"
 #include "report/report_assembly.h"
 
 namespace {
@@ -23,17 +24,13 @@ int SlotOf(TFlox03Pages& study, const TPageRecord* record) {
   return 0;
 }
 
-// The data-entry dialog of the study type's family, built only to read its
-// pages' control and binding tables; nullptr when the family has none.
-std::unique_ptr<TEntryDialog> NewEntryDialog(std::uint8_t studyType) {
-  if (studyType == 1 || studyType == 2) return std::make_unique<TFlox03InData>(nullptr);
-  return nullptr;
-}
-
 // Names every cut field by its caption: on the entry page of its record's tab
 // when the record is known, else on the first page that binds the field.
-void NameFields(std::vector<TCutField>& cut, std::span<const int> recordSlots, std::uint8_t studyType) {
-  std::unique_ptr<TEntryDialog> dialog = NewEntryDialog(studyType);
+// The family's data-entry dialog is built (never shown) only to read its
+// pages' control and binding tables.
+void NameFields(std::vector<TCutField>& cut, const TStudyFamily& family) {
+  const std::span<const int> recordSlots = family.recordSlots;
+  std::unique_ptr<TEntryDialog> dialog = family.createDialog != nullptr ? family.createDialog() : nullptr;
   const int pages = dialog ? dialog->PageCount() : 0;
   for (TCutField& f : cut) {
     for (int k = 0; k < pages && f.caption.empty(); ++k) {
@@ -51,36 +48,39 @@ void NameFields(std::vector<TCutField>& cut, std::span<const int> recordSlots, s
 
 std::vector<TCutField> FindCutFields(TFlox03Pages& study, std::uint8_t studyType) {
   std::vector<TCutField> cut;
-  const rpt::TReportFamily* family = rpt::FindReportFamily(studyType);
-  if (family == nullptr) {
+  const TStudyFamily* family = FindStudyFamily(studyType);
+  if (family == nullptr || family->report == nullptr) {
     throw std::invalid_argument("study type " + std::to_string(static_cast<unsigned>(studyType)) + " has no report");
   }
   std::vector<TPageRecord*> records;
   for (const int slot : family->recordSlots) records.push_back(&study.Slot(slot));
 
-  rpt::InspectWholeReport(*family, records, studyType, [&](const std::vector<qr::TQuickRep*>& pages) {
+  rpt::InspectWholeReport(*family->report, records, studyType, [&](const std::vector<qr::TQuickRep*>& pages) {
     for (std::size_t p = 0; p < pages.size(); ++p) {
       const qr::TQuickRep& page = *pages[p];
       const auto& elements = page.Def().elements;
       for (std::size_t i = 0; i < elements.size(); ++i) {
         const qr::TElementDef& e = elements[i];
-        if (e.kind != qr::TElementKind::Label || e.name == nullptr) continue;  // fixed texts are not fields
+        // A data label: filled from a record field, or named without a
+        // caption of its own (a page's need-data hook fills it).
+        const qr::TCaptionSource& source = page.SourceAt(i);
+        const bool dataLabel = source.property != nullptr || (e.name != nullptr && e.text == nullptr);
+        if (e.kind != qr::TElementKind::Label || !dataLabel) continue;
         const qr::TTextFit fit = qr::TextFit(page, i);
         if (!fit.Cut()) continue;
-        const qr::TCaptionSource& source = page.SourceAt(i);
         TCutField f;
         f.page = static_cast<int>(p + 1);
         f.form = page.Def().formName != nullptr ? page.Def().formName : "";
         f.label = e.name;
         f.slot = SlotOf(study, source.record);
-        f.field = source.property != nullptr ? source.property : e.name;
+        f.field = source.property != nullptr ? source.property : e.property != nullptr ? e.property : e.name;
         f.text = page.CaptionAt(i).toStdString();
         f.fit = fit;
         cut.push_back(std::move(f));
       }
     }
   });
-  if (!cut.empty()) NameFields(cut, family->recordSlots, studyType);
+  if (!cut.empty()) NameFields(cut, *family);
   return cut;
 }
 
