@@ -75,21 +75,31 @@ QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& fol
   QFileDialog dialog(parent, title, folder, filter);
   GreekLabels(dialog, QStringLiteral("Άνοιγμα"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  // Any name is taken: a missing file is then refused in Greek by the
+  // caller, not by the dialog's own English warning.
+  dialog.setFileMode(QFileDialog::AnyFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
-                       const QString& suffix) {
+                       const QString& suffix, bool askBeforeReplacing) {
   QFileDialog dialog(parent, title, QString(), filter);
   GreekLabels(dialog, QStringLiteral("Αποθήκευση"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked below, in Greek
   dialog.setDefaultSuffix(suffix);
   dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().first();
+    if (!askBeforeReplacing || !QFileInfo::exists(chosen) ||
+        AskYesNo(parent, title,
+                 QStringLiteral("Το αρχείο «%1» υπάρχει ήδη. Να αντικατασταθεί;").arg(QFileInfo(chosen).fileName()))) {
+      return chosen;
+    }
+  }
 }
 
 TStudyTypeChooser::TStudyTypeChooser(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)) {
@@ -164,7 +174,7 @@ QString TNewStudyDialog::FileName() const {
 void TNewStudyDialog::Browse() {
   const QString suggested = file_->text().trimmed().isEmpty() ? folder_ + QStringLiteral("/νέα μελέτη.flx") : FileName();
   const QString chosen =
-      ChooseSaveFile(this, QStringLiteral("Αποθήκευση της νέας μελέτης"), suggested, StudyFileFilter(), "flx");
+      ChooseSaveFile(this, QStringLiteral("Αποθήκευση της νέας μελέτης"), suggested, StudyFileFilter(), "flx", false);
   if (!chosen.isEmpty()) file_->setText(chosen);
 }
 

@@ -20,10 +20,11 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
 
 // File choosers of Qt's own kind, with Greek captions. "" when cancelled.
-// The save chooser adds the suffix when the name has none.
+// The save chooser adds the suffix when the name has none and asks before
+// an existing file is replaced.
 QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
 QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
-                       const QString& suffix);
+                       const QString& suffix, bool askBeforeReplacing = true);
 
 // The file filter of study files.
 QString StudyFileFilter();
