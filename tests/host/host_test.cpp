@@ -390,6 +390,15 @@ TEST(Flox03Program, CheckListsTheFieldsCutOnPaperWithStatusThree) {
   run = RunFlox03({"check", kSource + "/examples/general-study.flx", "--type", "2"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "every field fits on paper\n");
+
+  // A study type outside 1..4 and a file that is no study are failures, not "fits".
+  run = RunFlox03({"check", dir / "s.flx", "--type", "7"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("study type 7"), std::string::npos) << run.err;
+  WriteBytes(dir / "junk.flx", "TPF0 not a study");
+  run = RunFlox03({"check", dir / "junk.flx", "--type", "1"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
 }
 
 }  // namespace
