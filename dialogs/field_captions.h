@@ -12,8 +12,9 @@ namespace dlg {
 
 // The caption of the field on the page (UTF-8, on one line, without trailing
 // blanks and colons): the label whose buddy is a control bound to the field; else a
-// check box's or radio group's own caption; else the nearest label before
-// the control on its row; "" when the page binds no control to the field or
+// check box's or radio group's own caption; else, for a cell of a grid (a
+// row of more than one input), the row's name and the column's heading;
+// else the nearest label before the control on its row; "" when the page binds no control to the field or
 // none of these has a caption.
 std::string FieldCaption(std::span<const TControlDef> controls, std::span<const TBinding> bindings,
                          std::string_view field);
