@@ -20,6 +20,10 @@ std::uintptr_t ApplicationWindow();
 // (an error box prints on stderr instead of blocking).
 bool EnsureApplication();
 bool HasDisplay();
+// Whether a modal dialog can be shown and answered: a widget application
+// whose screen is not the offscreen one the library fell back to for want of
+// a display (an offscreen screen asked for on purpose, as by the tests, counts).
+bool CanShowDialogs();
 
 // Makes a top-level window of the library owned by the application window:
 // on X11 it becomes transient for the host window. Call before showing it.

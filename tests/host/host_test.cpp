@@ -132,7 +132,7 @@ TEST(SharedLibrary, ExportsNothingOfItsOwnButTheCFunctions) {
     if (!standard && !linker) own.insert(name);
   }
   EXPECT_EQ(own, (std::set<std::string>{"Flox03A", "InitDll", "Flox03ExportJson", "Flox03ImportJson",
-                                        "Flox03ExportPdf", "Flox03LastError", "Flox03Free"}));
+                                        "Flox03ExportPdf", "Flox03LastError", "Flox03LastStatus", "Flox03Free"}));
 }
 
 class SharedLibraryNewFile : public testing::TestWithParam<std::uint32_t> {};

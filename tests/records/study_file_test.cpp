@@ -205,7 +205,7 @@ template <class Prepare>
 int FailingSave(const std::string& name, Prepare prepare) {
   return InChild([&] {
     std::vector<std::pair<std::string, std::string>> lines;
-    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b, const std::string&) { lines.emplace_back(a, b); });
     TStudyFile file;
     file.study[2].Set("People", "42");
     prepare();
@@ -347,7 +347,7 @@ TEST(Backup, AFailedBackupFailsTheSaveAndLeavesTheFile) {
   WriteFile(name, damaged);
   const int status = InChild([&] {
     std::vector<std::pair<std::string, std::string>> lines;
-    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b, const std::string&) { lines.emplace_back(a, b); });
     TStudyFile file;
     if (file.LoadFromFile(name)) return 1;
     std::signal(SIGXFSZ, SIG_IGN);
