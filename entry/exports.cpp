@@ -121,7 +121,15 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
   const auto type = static_cast<std::uint8_t>(studyType & 0xFFu);
   const auto code = static_cast<std::uint8_t>(action & 0xFFu);
   unsigned char completed = 0;
-  ClearLastError();
+  // The call's own outcome, set as the last error when it returns (calls
+  // made meanwhile, from inside the dialog, leave theirs in between).
+  int status = FLOX_OK;
+  std::string message;
+  auto fail = [&](int s, std::string m) {
+    if (status != FLOX_OK) return;
+    status = s;
+    message = std::move(m);
+  };
   try {
     platform::EnsureApplication();
     platform::SetApplicationWindow(hostWindow);
@@ -130,8 +138,8 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
       // A dialog nobody can see would wait for ever.
       const std::string text = "Δεν υπάρχει οθόνη: ο διάλογος καταχώρησης της μελέτης δεν μπορεί να ανοίξει.";
       std::fprintf(stderr, "WinFlox03RDll: %s\n", text.c_str());
-      Failure(FLOX_ERR_NO_DISPLAY, text);
       platform::SetApplicationWindow(0);
+      Failure(FLOX_ERR_NO_DISPLAY, text);
       return 0;
     }
     // The file operations report in the modal error box while the call runs,
@@ -142,8 +150,7 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     // The study stays locked from the load to the last save.
     study->HoldFile();
     auto note = [&](const char* what) {
-      if (g_lastStatus == FLOX_OK)
-        Failure(StatusOf(*study), "the study file " + Quoted(name) + " " + what + " (" + captured.Text() + ")");
+      fail(StatusOf(*study), "the study file " + Quoted(name) + " " + what + " (" + captured.Text() + ")");
     };
     study->ApplyTypeDefaults(type);
     bool go = true;
@@ -175,13 +182,15 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     completed = 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", e.what());
-    if (g_lastStatus == FLOX_OK) Failure(FLOX_ERR_RENDER, std::string("the request failed: ") + e.what());
+    fail(FLOX_ERR_RENDER, std::string("the request failed: ") + e.what());
   } catch (...) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed\n");
-    if (g_lastStatus == FLOX_OK) Failure(FLOX_ERR_RENDER, "the request failed");
+    fail(FLOX_ERR_RENDER, "the request failed");
   }
   CurrentStudy = nullptr;
   platform::SetApplicationWindow(0);
+  g_lastStatus = status;
+  g_lastError = message;
   return completed;
 }
 

@@ -39,7 +39,14 @@ std::string Describe(const json& value) {
   return text;
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+// A name for a message, in quotes; a long one is cut short (a message never
+// carries a whole value of the text).
+std::string Quoted(std::string_view s) {
+  if (s.size() <= 60) return "\"" + std::string(s) + "\"";
+  std::size_t cut = 57;
+  while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+  return "\"" + std::string(s.substr(0, cut)) + "...\"";
+}
 
 std::string SlotName(const TFlox03Pages& shape, int slot) {
   return "slot " + std::to_string(slot) + " (" + shape.Slot(slot).Class().className + ")";
@@ -75,10 +82,18 @@ std::string UnmappableMessage(std::string_view utf8, std::size_t offset) {
          ") cannot be held in code page 1253";
 }
 
-// nlohmann's messages start with "[json.exception.parse_error.101] ".
+// nlohmann's messages start with "[json.exception.parse_error.101] " and
+// may quote a whole token ("last read: '...'"), which is cut short here.
 std::string PlainParseMessage(const std::string& what) {
   const auto close = what.find("] ");
-  return close != std::string::npos && !what.empty() && what[0] == '[' ? what.substr(close + 2) : what;
+  std::string text = close != std::string::npos && !what.empty() && what[0] == '[' ? what.substr(close + 2) : what;
+  const auto lastRead = text.find("last read: '");
+  if (lastRead != std::string::npos) {
+    const auto start = lastRead + 12;
+    const auto end = text.find("'", start);
+    if (end != std::string::npos && end - start > 40) text.replace(start, end - start, text.substr(start, 37) + "...");
+  }
+  return text.size() > 300 ? text.substr(0, 297) + "..." : text;
 }
 
 class TChecker {
@@ -126,7 +141,7 @@ class TChecker {
             const std::string where = depth == 3 && elementSlot > 0 ? "slot " + std::to_string(elementSlot)
                                       : depth >= 2 ? "element " + std::to_string(element) + " of the array"
                                                    : "the JSON text";
-            throw TParseStop{where + ": the member " + Quoted(key.size() > 60 ? key.substr(0, 57) + "..." : key) +
+            throw TParseStop{where + ": the member " + Quoted(key) +
                              " is given more than once (letter case does not count)"};
           }
           if (depth == 2) memberKey = key;

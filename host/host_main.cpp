@@ -160,6 +160,11 @@ std::uint64_t Required(const TArgs& args, const std::string& option, std::uint64
   return Number(args, option, max);
 }
 
+bool EnvSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
 int LibraryFailure(const TLibrary& lib, int status) {
   const char* message = lib.lastError();
   std::fprintf(stderr, "flox03: %s (status %d)\n", message != nullptr && *message ? message : "failed", status);
@@ -171,6 +176,13 @@ int LibraryFailure(const TLibrary& lib, int status) {
 int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action) {
   const auto type = static_cast<std::uint32_t>(Required(args, "--type", UINT32_MAX));
   const auto window = static_cast<std::uintptr_t>(args.Has("--window") ? Number(args, "--window", UINTPTR_MAX) : 0);
+  // Nobody could answer a dialog without a display: fail at once rather
+  // than wait for ever.
+  const unsigned family = type & 0xFFu;
+  if ((action & 0xFFu) == 1 && family >= 1 && family <= 4 && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+    std::fprintf(stderr, "flox03: editing needs a display, and there is none (DISPLAY is not set); nothing was done\n");
+    return kExitFailure;
+  }
   lib.flox03A(window, args.file.c_str(), nullptr, action, type);
   const int status = lib.lastStatus();
   return status == FLOX_OK ? 0 : LibraryFailure(lib, status);
