@@ -164,7 +164,7 @@ class TChecker {
       doc = json::parse(text.begin(), text.end(), guard);
     } catch (const TParseStop& stop) {
       return Fail(TStudyJsonError::Json, stop.message);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {  // a syntax error, a number out of range
       return Fail(TStudyJsonError::Json, "the JSON text cannot be read: " + PlainParseMessage(e.what()));
     }
     if (!doc.is_array()) {

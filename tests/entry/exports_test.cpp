@@ -338,6 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[{\"sldi[[eot\": 15, \"fhelds\"" + std::string(56, '\n') +
                       "fi eld\n\n\n\n{:i[ E\"dosferousa\": \"\xCE\x92\"}}]",
                   FLOX_ERR_JSON, {"JSON"}},
+        BadImport{"NumberOutOfRange", "1e" + std::string(46, '6') + "o\xCE", FLOX_ERR_JSON, {"JSON", "number"}},
         BadImport{"MemberTwice", R"([{"slot": 1, "slot": 2}])", FLOX_ERR_JSON, {"element 1", "slot", "more than once"}}),
     [](const testing::TestParamInfo<BadImport>& info) { return std::string(info.param.name); });
 
