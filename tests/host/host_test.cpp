@@ -333,6 +333,16 @@ TEST(Flox03Program, RefusesWhatWouldHangOrHarm) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Internal error-MeltaStream-002"), std::string::npos) << run.err;
 
+  const std::string fifo = dir / "pipe.flx";  // would block an open for ever
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string empty = dir / "empty.json";
+  WriteBytes(empty, "[]");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"call", fifo, "--type", "1", "--action", "0"}, {"dump", fifo}, {"pdf", fifo, "--type", "1", "-o", dir / "o.pdf"},
+           {"import", fifo, "--json", empty}}) {
+    EXPECT_EQ(RunFlox03(args).status, 1) << args[0];
+  }
+
   const std::string json = dir / "nul.json";
   WriteBytes(json, std::string(R"([{"slot": 1, "fields": {"Polh": "a"}}])") + std::string(1, '\0') + "[]");
   run = RunFlox03({"import", study, "--json", json});

@@ -177,11 +177,18 @@ TEST(StudyFile, ReplacedFileKeepsItsPermissions) {
   const std::string name = dir.File("study.flx");
   WriteFile(name, ToBytes("old"));
   ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+  // Where the user may give files away, the owner and group stay too.
+  const bool superuser = ::geteuid() == 0;
+  if (superuser) ASSERT_EQ(::chown(name.c_str(), 65534, 65534), 0);
   TStudyFile file;
   ASSERT_TRUE(file.SaveToFile(name));
   struct stat st {};
   ASSERT_EQ(::stat(name.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (superuser) {
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
 }
 
 TEST(StudyFile, NewFileGetsTheUsualModeLessTheUmask) {
@@ -610,6 +617,19 @@ TEST(FaultInjection, EveryFileCallOfASaveFailsSafely) {
     }
     EXPECT_GT(calls, 8);
   }
+}
+
+TEST(FaultInjection, AReadErrorIsReportedAsOneNotAsDamage) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  TCapturedErrors errors;
+  TStudyFile file;
+  flox_posix::SetFaultHook([](const char* call) { return std::string(call) == "read" ? EIO : 0; });
+  EXPECT_FALSE(file.LoadFromFile(name));
+  flox_posix::SetFaultHook(nullptr);
+  EXPECT_EQ(file.LastFailure(), TFileProblem::IoError);
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>{kLoadMessage}));
 }
 
 }  // namespace
