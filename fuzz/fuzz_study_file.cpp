@@ -25,6 +25,7 @@ namespace {
 struct TState {
   std::vector<std::unique_ptr<TPageRecord>> study = flox_fuzz::NewStudy();
   std::vector<std::unique_ptr<TPageRecord>> again = flox_fuzz::NewStudy();
+  std::size_t touched = 0;  // records of both that the last input read into
   TMemoryStream saved;
   TMemoryStream resaved;
 };
@@ -40,15 +41,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static TState& state = *new TState;
   auto& study = state.study;
   auto& again = state.again;
-  for (auto& record : study) record->Clear();
-  for (auto& record : again) record->Clear();
+  // Only the records the last input reached need clearing.
+  for (std::size_t i = 0; i < state.touched; ++i) {
+    study[i]->Clear();
+    again[i]->Clear();
+  }
 
   TMemoryStream input(data, size);
   std::int64_t last = 0;
-  for (auto& record : study) {
+  state.touched = study.size();
+  for (std::size_t i = 0; i < study.size(); ++i) {
     try {
-      record->LoadFromStream(input);
+      study[i]->LoadFromStream(input);
     } catch (const EReadError&) {
+      state.touched = i + 1;  // the failing record holds part of its values
       break;
     }
     const std::int64_t now = input.Position();
