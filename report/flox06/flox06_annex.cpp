@@ -358,7 +358,6 @@ constexpr TElementDef kPage14Elements[] = {
     Text({kHoursColumn, kLessonsHead, 1900 - kHoursColumn, kLine10}, "Διάρκεια", kArial10Bold),
     HRule(0, kLessonsTop - 10, 1900),
     Block({0, kLessonsTop, 1900, BlockHeight(25)}, kLessons),
-    HRule(0, kLessonsTop + BlockHeight(13) + 10, 1900, 2),
 };
 
 // ---- Page 15 -----------------------------------------------------------

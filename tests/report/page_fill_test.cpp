@@ -194,5 +194,8 @@ TEST(CharacterFields, PrintExactlyTheirCharacter) {
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, PageFill, testing::ValuesIn(FilledPages()), PageName);
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, FullPage, testing::Combine(testing::ValuesIn(FilledPages()), testing::Bool()),
                          FullPageName);
+INSTANTIATE_TEST_SUITE_P(IndustryStudy, PageFill, testing::ValuesIn(IndustryFilledPages()), PageName);
+INSTANTIATE_TEST_SUITE_P(IndustryStudy, FullPage,
+                         testing::Combine(testing::ValuesIn(IndustryFilledPages()), testing::Bool()), FullPageName);
 
 }  // namespace
