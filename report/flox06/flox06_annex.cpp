@@ -427,18 +427,10 @@ constexpr qr::TPageDef kPage15 = Annex("TFlox06Page15Preview", kPage15Elements);
 
 }  // namespace
 
-TFlox06Page9Preview* Flox06Page9Preview = nullptr;
-TFlox06Page10Preview* Flox06Page10Preview = nullptr;
-TFlox06Page11Preview* Flox06Page11Preview = nullptr;
-TFlox06Page12Preview* Flox06Page12Preview = nullptr;
-TFlox06Page13Preview* Flox06Page13Preview = nullptr;
-TFlox06Page14Preview* Flox06Page14Preview = nullptr;
-TFlox06Page15Preview* Flox06Page15Preview = nullptr;
-
-TFlox06Page9Preview::TFlox06Page9Preview() : TSharedReportPage(kPage9) {}
-TFlox06Page10Preview::TFlox06Page10Preview() : TSharedReportPage(kPage10) {}
-TFlox06Page11Preview::TFlox06Page11Preview() : TSharedReportPage(kPage11) {}
-TFlox06Page12Preview::TFlox06Page12Preview() : TSharedReportPage(kPage12) {}
-TFlox06Page13Preview::TFlox06Page13Preview() : TSharedReportPage(kPage13) {}
-TFlox06Page14Preview::TFlox06Page14Preview() : TSharedReportPage(kPage14) {}
-TFlox06Page15Preview::TFlox06Page15Preview() : TSharedReportPage(kPage15) {}
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page9Preview, Flox06Page9Preview, kPage9)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page10Preview, Flox06Page10Preview, kPage10)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page11Preview, Flox06Page11Preview, kPage11)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page12Preview, Flox06Page12Preview, kPage12)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page13Preview, Flox06Page13Preview, kPage13)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page14Preview, Flox06Page14Preview, kPage14)
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page15Preview, Flox06Page15Preview, kPage15)

@@ -139,8 +139,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page1Preview* Flox06Page1Preview = nullptr;
-
-TFlox06Page1Preview::TFlox06Page1Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page1Preview::FillFromRecord(const TFlox06Pg1Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page1Preview, Flox06Page1Preview, kPage)

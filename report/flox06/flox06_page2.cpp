@@ -197,8 +197,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page2Preview* Flox06Page2Preview = nullptr;
-
-TFlox06Page2Preview::TFlox06Page2Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page2Preview::FillFromRecord(const TFlox06Pg2Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page2Preview, Flox06Page2Preview, kPage)

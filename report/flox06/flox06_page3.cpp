@@ -136,8 +136,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page3Preview* Flox06Page3Preview = nullptr;
-
-TFlox06Page3Preview::TFlox06Page3Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page3Preview::FillFromRecord(const TFlox06Pg3Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page3Preview, Flox06Page3Preview, kPage)

@@ -140,8 +140,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page4Preview* Flox06Page4Preview = nullptr;
-
-TFlox06Page4Preview::TFlox06Page4Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page4Preview::FillFromRecord(const TFlox06Pg4Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page4Preview, Flox06Page4Preview, kPage)

@@ -4,7 +4,7 @@
 // print all five fields from the record, and item 12 also the capacity of
 // the powder vehicle inside its name. The record's fields of item 19 do not
 // print here: item 19 is printed on page 6 from page 6's record.
-#include "report/flox03/equipment_grid.h"
+#include "report/equipment_grid.h"
 #include "report/flox06/flox06_report.h"
 #include "report/flox06/page_parts.h"
 
@@ -65,8 +65,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page5Preview* Flox06Page5Preview = nullptr;
-
-TFlox06Page5Preview::TFlox06Page5Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page5Preview::FillFromRecord(const TFlox06Pg5Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page5Preview, Flox06Page5Preview, kPage)

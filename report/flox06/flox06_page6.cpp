@@ -2,7 +2,7 @@
 // 19 to 30, without repeating the column headings. The last three rows are
 // free rows: their number and kind come from aa27/Eidos27 to aa29/Eidos29,
 // beside the fields of items 28 to 30.
-#include "report/flox03/equipment_grid.h"
+#include "report/equipment_grid.h"
 #include "report/flox06/flox06_report.h"
 #include "report/flox06/page_parts.h"
 
@@ -42,8 +42,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page6Preview* Flox06Page6Preview = nullptr;
-
-TFlox06Page6Preview::TFlox06Page6Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page6Preview::FillFromRecord(const TFlox06Pg6Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page6Preview, Flox06Page6Preview, kPage)

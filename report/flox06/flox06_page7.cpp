@@ -108,8 +108,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page7Preview* Flox06Page7Preview = nullptr;
-
-TFlox06Page7Preview::TFlox06Page7Preview() : TSharedReportPage(kPage) {}
-
-void TFlox06Page7Preview::FillFromRecord(const TFlox06Pg7Data& record) { FillNamedLabels(QuickRep1, record); }
+FLOX_DEFINE_REPORT_PAGE(TFlox06Page7Preview, Flox06Page7Preview, kPage)

@@ -39,7 +39,7 @@ constexpr int kSignTop = kBlockTop + 13 * kCourierLine10 + 120;
 constexpr TElementDef kElements[] = {
     Text({0, 0, 1600, kLine10}, "Ι. ΤΕΧΝΙΚΕΣ ΠΕΡΙΓΡΑΦΕΣ ΜΟΝΙΜΩΝ ΣΥΣΤΗΜΑΤΩΝ", kArial10Italic),
     Box({0, kBoxTop, 1600, kBoxHeight}),
-    Field("QRLabel3", {12, kBoxTop + 12, 1576, Lines(4)}),
+    FieldOf("QRLabel3", "Texnikes", {12, kBoxTop + 12, 1576, Lines(4)}),
     Text({0, kHeadTop, 1600, kLine10}, "ΙΑ. ΓΕΝΙΚΕΣ ΟΔΗΓΙΕΣ", kArial10Italic),
     Block({0, kBlockTop, 1900, 13 * kCourierLine10}, kInstructions),
     Text({1300, kSignTop, 400, kLine10}, "Ο Συντάξας", kArial10, TAlign::Center),

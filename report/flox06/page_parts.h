@@ -56,17 +56,3 @@ constexpr int BracketedWidth(int width) { return width + 30; }
 
 }  // namespace rpt
 
-#include "records/page_record.h"
-#include "reportengine/quickrep.h"
-
-namespace rpt {
-
-// Every data label of the page gets the text of the record property of its
-// own name; nothing else changes.
-inline void FillNamedLabels(qr::TQuickRep& report, const TPageRecord& record) {
-  for (const TElementDef& e : report.Def().elements) {
-    if (e.name != nullptr) report.SetCaption(e.name, record.Get(e.name));
-  }
-}
-
-}  // namespace rpt

@@ -1,0 +1,45 @@
+// The family table. A family adds its dialog description and report page
+// list in dialogs/ and report/, its TStudyFamily here, and one row per study
+// type it serves.
+#include "entry/study_families.h"
+
+#include "dialogs/flox03/flox03_indata.h"
+#include "report/flox03/flox03_report.h"
+#include "report/flox06/flox06_report.h"
+
+namespace {
+
+constexpr int kGeneralSlots[] = {1, 2, 3, 4, 5, 6};
+const TStudyFamily kGeneralStudy{
+    .name = "general study",
+    .recordSlots = kGeneralSlots,
+    .createDialog = &dlg::NewDialog<TFlox03InData>,
+    .report = &kFlox03ReportFamily,
+};
+
+// The industry study's data-entry dialog is still to come: until then its
+// edit action opens nothing.
+constexpr int kIndustrySlots[] = {7, 8, 9, 10, 11, 12, 13};
+const TStudyFamily kIndustryStudy{
+    .name = "industry study",
+    .recordSlots = kIndustrySlots,
+    .createDialog = nullptr,
+    .report = &kFlox06ReportFamily,
+};
+
+const TStudyTypeRow kStudyTypes[] = {
+    {1, &kGeneralStudy},
+    {2, &kGeneralStudy},
+    {3, &kIndustryStudy},
+};
+
+}  // namespace
+
+std::span<const TStudyTypeRow> StudyTypeRows() { return kStudyTypes; }
+
+const TStudyFamily* FindStudyFamily(std::uint8_t studyType) {
+  for (const TStudyTypeRow& row : kStudyTypes) {
+    if (row.studyType == studyType) return row.family;
+  }
+  return nullptr;
+}
