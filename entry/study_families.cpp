@@ -5,6 +5,7 @@
 
 #include "dialogs/flox03/flox03_indata.h"
 #include "report/flox03/flox03_report.h"
+#include "report/flox06/flox06_report.h"
 
 namespace {
 
@@ -16,9 +17,20 @@ const TStudyFamily kGeneralStudy{
     .report = &kFlox03ReportFamily,
 };
 
+// The industry study's data-entry dialog is still to come: until then its
+// edit action opens nothing.
+constexpr int kIndustrySlots[] = {7, 8, 9, 10, 11, 12, 13};
+const TStudyFamily kIndustryStudy{
+    .name = "industry study",
+    .recordSlots = kIndustrySlots,
+    .createDialog = nullptr,
+    .report = &kFlox06ReportFamily,
+};
+
 const TStudyTypeRow kStudyTypes[] = {
     {1, &kGeneralStudy},
     {2, &kGeneralStudy},
+    {3, &kIndustryStudy},
 };
 
 }  // namespace

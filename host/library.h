@@ -19,6 +19,7 @@ struct TLibrary {
   decltype(&Flox03ExportPdf) exportPdf = nullptr;
   decltype(&Flox03CheckFit) checkFit = nullptr;
   decltype(&Flox03LastError) lastError = nullptr;
+  decltype(&Flox03LastStatus) lastStatus = nullptr;
   decltype(&Flox03Free) freeText = nullptr;
   std::string path;  // where it was loaded from, or the name the linker found
 };
