@@ -51,6 +51,19 @@ TEST(StudyFit, OneOverlongStreetAmongFieldsThatFit) {
   }
 }
 
+TEST(StudyFit, AGridCellIsNamedByItsRowAndItsColumn) {
+  TFlox03Pages study;
+  study.ApplyTypeDefaults(1);
+  std::string wide;  // seventy of the widest capitals, in words
+  while (wide.size() < 70) wide += Cp("ΩΩΩΩΩ ΩΩΩΩ ");
+  study.Slot(4).Set("Comments1", wide.substr(0, 70));
+  const std::vector<TCutField> cut = FindCutFields(study, 1);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].field, "Comments1");
+  EXPECT_EQ(cut[0].caption, "Ξηρής σκόνης φορητός 6 χλγ. — Παρατηρήσεις");
+  EXPECT_EQ(cut[0].tab, "Πυροσβεστήρες");
+}
+
 class StudyFitFamily : public ::testing::TestWithParam<int> {};
 
 TEST_P(StudyFitFamily, FieldsFilledToTheirLimitAreFoundOnTheirPagesByTheirCaptions) {
