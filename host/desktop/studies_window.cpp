@@ -551,13 +551,16 @@ void TStudiesWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TStudiesWindow::dropEvent(QDropEvent* event) {
+  if (OpenDropped(*event->mimeData())) event->acceptProposedAction();
+}
+
+bool TStudiesWindow::OpenDropped(const QMimeData& data) {
   QStringList files;
-  for (const QUrl& url : event->mimeData()->urls()) {
+  for (const QUrl& url : data.urls()) {
     if (url.isLocalFile() && IsStudyFile(url.toLocalFile())) files << url.toLocalFile();
   }
-  if (files.isEmpty()) return;
-  event->acceptProposedAction();
   for (const QString& f : files) OpenStudy(f);
+  return !files.isEmpty();
 }
 
 }  // namespace desk

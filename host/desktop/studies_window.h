@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QTreeWidget;
 
 namespace desk {
@@ -51,6 +52,9 @@ class TStudiesWindow : public QMainWindow {
   // The fields of the study cut on paper; false when the check failed.
   bool CheckFit(const QString& path, std::vector<TCutField>* cut);
   bool RemoveFromList(const QString& path);
+  // The study files among dropped data: each is opened as by OpenStudy;
+  // other files are passed over. False when there was none.
+  bool OpenDropped(const QMimeData& data);
 
   int StudyType(const QString& path) const { return settings_->TypeOf(path); }
   // The type the study's content suggests (0 when it cannot be read).

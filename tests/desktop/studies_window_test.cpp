@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMimeData>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QProcess>
@@ -130,6 +131,14 @@ TEST_F(StudiesWindowTest, TheTypeOfAFileMadeByImportIsSuggestedFromItsContent) {
   EXPECT_FALSE(window->OpenStudy(File("junk.flx")));
   EXPECT_EQ(window->ShownStudies().size(), listed);
   EXPECT_FALSE(messages_.isEmpty());
+
+  // A study file dropped on the window joins the list; other files do not.
+  Import(File("dropped.flx"), "[]", 1);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(File("dropped.flx")), QUrl::fromLocalFile(File("notes.txt"))});
+  EXPECT_TRUE(window->OpenDropped(data));
+  EXPECT_EQ(window->ShownStudies().size(), listed + 1);
+  EXPECT_EQ(window->SelectedStudy(), File("dropped.flx"));
 }
 
 TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
