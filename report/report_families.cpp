@@ -1,8 +1,9 @@
 // Which family builds the report of each study type. The industry study
-// (type 3) and the hotel study (type 4) add their families here.
+// (type 3) adds its family here.
 #include <cstdint>
 
 #include "report/flox03/flox03_family.h"
+#include "report/flox07/flox07_family.h"
 #include "report/report_assembly.h"
 
 namespace rpt {
@@ -17,6 +18,7 @@ struct TStudyTypeFamily {
 const TStudyTypeFamily kFamilies[] = {
     {1, &kFlox03ReportFamily},
     {2, &kFlox03ReportFamily},
+    {4, &kFlox07ReportFamily},
 };
 
 }  // namespace
