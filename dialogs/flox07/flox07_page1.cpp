@@ -18,16 +18,16 @@ constexpr int kSubX = 126;   // the address and telephone rows, indented
 constexpr int kTel1 = kSubX, kTel1E = 170, kTel2 = 272, kTel2E = 312, kTel3 = 414, kTel3E = 490;
 constexpr int kTelW = 90;
 
-constexpr int kY1 = 30, kY2 = 70, kY3 = 110, kYPlace = 166, kYMap = 190, kYOwner = 218, kYOwnerTel = 242,
-              kYBusiness = 270, kYOnly = 292, kYBusinessTel = 312;
+constexpr int kY1 = 30, kY2 = 74, kY3 = 118, kYPlace = 176, kYMap = 200, kYOwner = 228, kYOwnerTel = 252,
+              kYBusiness = 280, kYOnly = 302, kYBusinessTel = 322;
 
 const TControlDef kControls[] = {
     Head("ΜΕΛΕΤΗ ΕΝΕΡΓΗΤΙΚΗΣ ΠΥΡΟΠΡΟΣΤΑΣΙΑ", 8, 6, csBold | csUnderline | csCentre, nullptr, kRight - 8),
     Lbl("Που συντάχθηκε σύμφωνα με ", 8, kY1, "Αναγράφεται η νομοθεσία σύμφωνα με την οποία συντάχθηκε η μελέτη",
         "Memo1"),
-    Mem("Memo1", kMemoX, kY1, kRight - kMemoX, 34, 200),
+    Mem("Memo1", kMemoX, kY1, kRight - kMemoX, 38, 200),
     Lbl("από τον ", 8, kY2, "Αναγράφονται τα πλήρη στοιχεία του συντάξαντα τη μελέτη", "Memo2"),
-    Mem("Memo2", kMemoX, kY2, kRight - kMemoX, 34, 200),
+    Mem("Memo2", kMemoX, kY2, kRight - kMemoX, 38, 200),
     Lbl("1. Χρήση κτιρίου:", 8, kY3, "Αναγράφεται η χρήση του κτιρίου", "Memo3"),
     Mem("Memo3", kMemoX, kY3, kRight - kMemoX, 48, 255),
     // 2. The place of the building, two rows.

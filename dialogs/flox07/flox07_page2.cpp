@@ -26,19 +26,19 @@ constexpr int kYStairs = 325, kYLight = 347, kYNear = 370, kYNear1 = 386, kYNear
 constexpr int kNear1 = 8, kNear1E = 122, kNear2 = 340, kNear2E = 454, kNearW = 200;
 
 const TControlDef kControls[] = {
-    Head("Β. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", 500, kY1, csBold | csUnderline),
+    Head("Β. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", 520, kY1, csBold | csUnderline),
     // 1. to 4.
     Lbl("1. Αριθμός ορόφων κτίσματος", 8, kY1, nullptr, "Edit3"),
     Ed("Edit3", 190, kY1, 50, 8),
-    Lbl("3. Υψος κτιρίου:", 262, kY1, nullptr, "Edit5"),
-    Ed("Edit5", 390, kY1, 60, 8),
-    Lbl("m", 453, kY1),
+    Lbl("3. Υψος κτιρίου:", 290, kY1, nullptr, "Edit5"),
+    Ed("Edit5", 400, kY1, 60, 8),
+    Lbl("m", 463, kY1),
     Lbl("2. Συνολική επιφάνεια του κτιρίου:", 8, kY2, nullptr, "Edit4"),
     Ed("Edit4", 190, kY2, 60, 8),
     Lbl("m²", 253, kY2),
-    Lbl("4. Πληθυσμός κτιρίου", 262, kY2, nullptr, "Edit6"),
-    Ed("Edit6", 390, kY2, 60, 8),
-    Lbl("άτομα", 453, kY2),
+    Lbl("4. Πληθυσμός κτιρίου", 290, kY2, nullptr, "Edit6"),
+    Ed("Edit6", 400, kY2, 60, 8),
+    Lbl("άτομα", 463, kY2),
     // 5. The construction, four groups side by side in one box.
     Head("5. Είδος φέροντος οργανισμού ", 8, kY5, csBold),
     Box(4, kRadioY, kRight - 2, kRadioH),
@@ -64,11 +64,11 @@ const TControlDef kControls[] = {
     Lbl("Εξοδος (4):", 344, kYExit2, nullptr, "Edit10"),
     Ed("Edit10", 402, kYExit2, kRight - 8 - 402, 90),
     Lbl("Κλιμακοστάσιο ή ανελκυστήρας για πρόσβαση πυροσβεστών (Ναι/Οχι)", 8, kYStairs, nullptr, "CheckBox31"),
-    Chk("CheckBox31", "", 352, kYStairs, 18),
+    Chk("CheckBox31", "", 372, kYStairs, 18),
     // 7. Safety lighting.
     Lbl("7. Φωτισμός ασφαλείας", 8, kYLight, nullptr, "CheckBox33"),
-    Chk("CheckBox33", "", 126, kYLight, 18),
-    Ed("Edit11", 150, kYLight, kRight - 150, 0),
+    Chk("CheckBox33", "", 134, kYLight, 18),
+    Ed("Edit11", 160, kYLight, kRight - 160, 0),
     // 8. Neighbours, in two columns.
     Head("8. Γειτνίαση", 8, kYNear, csBold, nullptr, 0, 15),
     Head("Γειτονικός χώρος της επιχείρησης", kNear1E, kYNear, csPlain, nullptr, 0, 15),

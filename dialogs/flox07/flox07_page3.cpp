@@ -29,7 +29,7 @@ constexpr int kBox2Y = 250, kBox2H = 150;
 constexpr int kYSprk = kBox2Y + 18, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
               kYSimple = kYSupply + 21, kYLocal = kYSimple + 21;
 // Columns of the check boxes and of the second half of the rows.
-constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 576, kCountX = 400, kCountEditX = 540;
+constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 576, kCountX = 400, kCountEditX = 552;
 
 const TControlDef kControls[] = {
     Lbl("9. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης", 8, kYAccess,
