@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "platform/font_faces.h"
 #include "platform/platform.h"
 
 namespace dlg {
@@ -22,18 +23,6 @@ namespace {
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// The old Windows faces and what the screen shows instead.
-struct TFaceMapping {
-  std::string_view designed;
-  const char* screen;
-};
-constexpr TFaceMapping kFaceMappings[] = {
-    {"MS Sans Serif", "Liberation Sans"},
-    {"Arial", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},
-};
 
 // Room around the texts on the panel, in pixels.
 constexpr int kMarginLeft = 16;
@@ -71,12 +60,6 @@ constexpr TRowSpacing kSpacingAboveClose{12, 3};
 
 }  // namespace
 
-QString ScreenFontFamily(std::string_view designedFace) {
-  for (const TFaceMapping& mapping : kFaceMappings)
-    if (mapping.designed == designedFace) return QString::fromLatin1(mapping.screen);
-  return Text(designedFace);
-}
-
 QPixmap BarGlyph() {
   QPixmap glyph(kGlyphWidth, kGlyphHeight);
   glyph.fill(QColor(0, 0, 128));
@@ -99,7 +82,7 @@ int ExecAndFree(QDialog* dialog) {
 THelpForm::THelpForm(const THelpFormTable& table, QWidget* owner)
     : QDialog(owner), table_(table) {
   setWindowTitle(Text(table_.caption));
-  QFont font(ScreenFontFamily(table_.face));
+  QFont font(platform::ScreenFontFamily(table_.face));
   font.setPointSize(table_.pointSize);
   setFont(font);
   BuildContent();
@@ -164,7 +147,7 @@ void THelpForm::BuildContent() {
     label->setWordWrap(wrap);
     if (!face.empty() || pointSize > 0) {
       QFont font = this->font();
-      if (!face.empty()) font.setFamily(ScreenFontFamily(face));
+      if (!face.empty()) font.setFamily(platform::ScreenFontFamily(face));
       if (pointSize > 0) font.setPointSize(pointSize);
       label->setFont(font);
     }

@@ -79,9 +79,6 @@ inline constexpr std::string_view kCloseCaption = "Εξοδος";
 // Light ivory, the panel colour of the general and industry studies' help.
 inline constexpr int kIvoryRed = 255, kIvoryGreen = 255, kIvoryBlue = 240;
 
-// The screen family that stands in for a designed font family: the old
-// Windows faces become their metric-compatible Liberation counterparts.
-QString ScreenFontFamily(std::string_view designedFace);
 
 // The dialog of one table. Its content lies on `Panel1`, which fills the
 // client area; the texts are labels `Label1`, `Label2`, … in table order

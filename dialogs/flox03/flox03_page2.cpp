@@ -1,5 +1,5 @@
 // Tab "Οικοδομική Σύσταση": the building and its surroundings.
-#include "dialogs/flox03/flox03_codes.h"
+#include "dialogs/code_tables.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 

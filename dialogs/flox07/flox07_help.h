@@ -1,6 +1,8 @@
 // The hotel study's filling instructions: one help dialog for each of the
 // tabs "Επιχείρηση", "Οικοδομική Σύσταση" and "Μέτρα Πυροπροστασίας". The
-// extinguisher tabs and the tab "Ομάδες Πυρόσβεσης" have none.
+// extinguisher tabs and the tab "Ομάδες Πυρόσβεσης" have none. The close
+// button of each (Button1, a plain button, on the first two; BitBtn1 on the
+// third) closes it.
 #pragma once
 
 #include "dialogs/help_form.h"
@@ -12,8 +14,6 @@ class TFlox07Help1Form : public dlg::THelpForm {
  public:
   explicit TFlox07Help1Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  // The close button's click: closes the dialog.
-  void Button1Click() { close(); }
 };
 
 // Instructions of the tab "Οικοδομική Σύσταση".
@@ -23,7 +23,6 @@ class TFlox07Help2 : public dlg::THelpForm {
  public:
   explicit TFlox07Help2(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void Button1Click() { close(); }
 };
 
 // Instructions of the tab "Μέτρα Πυροπροστασίας".
@@ -33,5 +32,4 @@ class TFlox07Help3 : public dlg::THelpForm {
  public:
   explicit TFlox07Help3(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };

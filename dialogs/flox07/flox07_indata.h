@@ -1,23 +1,20 @@
 // The data-entry dialog of the hotel study (study type 4). Tabs 3 and 4 are
-// the general study's extinguisher pages, bound to the hotel study's own
-// records of those classes.
+// the general study's extinguisher pages, a little wider, bound to the hotel
+// study's own records of those classes.
 #pragma once
 
 #include "dialogs/entry_dialog.h"
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/flox07/flox07_pages.h"
 
+// Sizeable window 698 x 550; six tabs over the records of slots 14 to 19.
+extern const dlg::TDialogDesc kFlox07InData;
+
+// The hotel study's dialog with its pages by name.
 class TFlox07InData : public TEntryDialog {
   Q_OBJECT
  public:
   explicit TFlox07InData(QWidget* owner = nullptr);
-
-  // Page k from record k; the dialog keeps no reference to the records.
-  void LoadPages(const TFlox07Pg1Data& r1, const TFlox07Pg2Data& r2, const TFlox07Pg3Data& r3,
-                 const TFlox03Pg4Data& r4, const TFlox03Pg5Data& r5, const TFlox07Pg6Data& r6);
-  // Every page into its record.
-  void StorePages(TFlox07Pg1Data& r1, TFlox07Pg2Data& r2, TFlox07Pg3Data& r3, TFlox03Pg4Data& r4,
-                  TFlox03Pg5Data& r5, TFlox07Pg6Data& r6);
 
   TFlox07Page1Frame* Flox07Page1Frame1;
   TFlox07Page2Frame* Flox07Page2Frame1;

@@ -1,7 +1,7 @@
 // Tab "Οικοδομική Σύσταση" of the hotel study: the building and its
 // surroundings. The four construction groups use the general study's code
 // tables in both directions.
-#include "dialogs/flox03/flox03_codes.h"
+#include "dialogs/code_tables.h"
 #include "dialogs/flox07/flox07_help.h"
 #include "dialogs/flox07/flox07_pages.h"
 
@@ -93,10 +93,10 @@ const TBinding kBindings[] = {
     {"Edit4", "Embado", TBindKind::Text},
     {"Edit5", "Height1", TBindKind::Text},
     {"Edit6", "People", TBindKind::Text},
-    {"RadioGroup1", "EidosFerousa", TBindKind::Radio, &flox03::kFerousaCodes},
-    {"RadioGroup2", "EidosToixopoiia", TBindKind::Radio, &flox03::kToixopoiiaCodes},
-    {"RadioGroup3", "EidosFerousaSteghs", TBindKind::Radio, &flox03::kSteghCodes},
-    {"RadioGroup4", "EidosSteghs", TBindKind::Radio, &flox03::kEpikalupshCodes},
+    {"RadioGroup1", "EidosFerousa", TBindKind::Radio, &dlg::kFerousaCodes},
+    {"RadioGroup2", "EidosToixopoiia", TBindKind::Radio, &dlg::kToixopoiiaCodes},
+    {"RadioGroup3", "EidosFerousaSteghs", TBindKind::Radio, &dlg::kSteghCodes},
+    {"RadioGroup4", "EidosSteghs", TBindKind::Radio, &dlg::kEpikalupshCodes},
     {"Edit1", "perigrafhAllouTupou", TBindKind::Text},
     {"Edit2", "ArithmosEjodwn", TBindKind::Text},
     {"Edit7", "Exit1", TBindKind::Text},

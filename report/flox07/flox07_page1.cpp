@@ -6,7 +6,6 @@
 // OikodomikoTetragwno and IdiokthsiaEpixeirhsis, the business owner in
 // IdiokthsiaAkinhtou and the business owner's telephones in
 // YpeuthinosEpixeirisis, Man and Female.
-#include "report/field_binding.h"
 #include "report/flox07/flox07_report.h"
 #include "report/page_elements.h"
 
@@ -124,12 +123,6 @@ constexpr TElementDef kElements[] = {
     Dots(kTel3V, y4b + kLine10, kInEnd - kTel3V),
 };
 
-constexpr TFieldBinding kBindings[] = {
-    {"NumMhtrwou"}, {"Suntaxh"}, {"FromWho"}, {"EidosEpixeirisis"},
-    {"Polh"}, {"Odos"}, {"Number"}, {"TK"}, {"Phone1"}, {"Phone2"},
-    {"NameIdiokthth"}, {"NumPaperMap"}, {"OikodomikoTetragwno"}, {"IdiokthsiaEpixeirhsis"},
-    {"IdiokthsiaAkinhtou"}, {"YpeuthinosEpixeirisis"}, {"Man"}, {"Female"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox07Page1Preview",
@@ -141,10 +134,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox07Page1Preview* Flox07Page1Preview = nullptr;
-
-TFlox07Page1Preview::TFlox07Page1Preview() : TSharedReportPage(kPage) {}
-
-void TFlox07Page1Preview::FillFromRecord(const TFlox07Pg1Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox07Page1Preview, Flox07Page1Preview, kPage)

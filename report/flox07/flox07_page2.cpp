@@ -5,7 +5,6 @@
 // emergency exits, the firemen's access, safety lighting and the
 // neighbouring premises.
 #include "report/construction_codes.h"
-#include "report/field_binding.h"
 #include "report/flox07/flox07_report.h"
 
 using namespace rpt;
@@ -136,14 +135,6 @@ constexpr auto kTail = std::to_array<TElementDef>({
 
 constexpr auto kElements = Join(kHead, ConstructionCodes(yCodes, "5. Είδος φέροντος οργανισμού"), kTail);
 
-// Every field of the record prints.
-constexpr TFieldBinding kBindings[] = {
-    {"NumberOfFloors"}, {"Embado"}, {"Height1"}, {"People"},
-    {"EidosFerousa"}, {"EidosToixopoiia"}, {"EidosFerousaSteghs"}, {"EidosSteghs"},
-    {"perigrafhAllouTupou"}, {"ArithmosEjodwn"}, {"Exit1"}, {"Exit2"}, {"Exit3"}, {"Exit4"},
-    {"StairsAliv"}, {"FwtismosAsfaleiasYes"}, {"FwtismosAsfaleias"},
-    {"Anatolika"}, {"dutika"}, {"Boreia"}, {"Noteia"}, {"Yperkeimenos"}, {"Ypokeimenos"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox07Page2Preview",
@@ -155,10 +146,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox07Page2Preview* Flox07Page2Preview = nullptr;
-
-TFlox07Page2Preview::TFlox07Page2Preview() : TSharedReportPage(kPage) {}
-
-void TFlox07Page2Preview::FillFromRecord(const TFlox07Pg2Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox07Page2Preview, Flox07Page2Preview, kPage)

@@ -4,7 +4,6 @@
 // The preventive measures (item 1) and the suppression measures (item 2)
 // each stand in a ruled box. Two pairs of alternatives in item 2 are grouped
 // by a very large opening brace; the chosen one carries an X beside it.
-#include "report/field_binding.h"
 #include "report/flox07/flox07_report.h"
 #include "report/page_elements.h"
 
@@ -172,16 +171,6 @@ constexpr TElementDef kElements[] = {
 
 #undef FLOX_YES_NO
 
-// Every field of the record prints.
-constexpr TFieldBinding kBindings[] = {
-    {"OdosProspelasis"}, {"Odos1"}, {"Odos2"}, {"Num1"}, {"Num2"}, {"ThesiPinaka"},
-    {"UseYgraerio"}, {"UseFwtaerio"}, {"PosothtaYgraeriou"},
-    {"SusthmaPyranixneushs"}, {"SysthmaAnixneushsEkrhktikwn"}, {"AplosAnixneuths"},
-    {"AutomathCyjh"}, {"SusthmaAnaggeliasPurkagias"}, {"AutomatoSusthmaKataionismou"},
-    {"YgrosTupos"}, {"JhrosTupos"}, {"SusthmaApoDiktuoPolhs"}, {"MonimoDiktuo"},
-    {"ParoxhYdatos1"}, {"ParoxhYdatos2"}, {"AploDiktuo"}, {"SusthmaTopikhsEfarmoghs"},
-    {"Perioxh1"}, {"SomethingElse"}, {"Perioxh2"}, {"Kathgoria"}, {"NumFirePlace"}, {"NumErmaria"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox07Page3Preview",
@@ -193,10 +182,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox07Page3Preview* Flox07Page3Preview = nullptr;
-
-TFlox07Page3Preview::TFlox07Page3Preview() : TSharedReportPage(kPage) {}
-
-void TFlox07Page3Preview::FillFromRecord(const TFlox07Pg3Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox07Page3Preview, Flox07Page3Preview, kPage)

@@ -3,7 +3,6 @@
 // number of rooms all from the record), two headings whose content follows
 // on separate sheets, and the signature block.
 #include "report/construction_codes.h"
-#include "report/field_binding.h"
 #include "report/flox07/flox07_report.h"
 
 using namespace rpt;
@@ -81,16 +80,6 @@ constexpr auto kElements =
          UseRow(7, "aa7", "SecUse7", "NumRoom7"), UseRow(8, "aa8", "SecUse8", "NumRoom8"),
          UseRow(9, "aa9", "SecUse9", "NumRoom9"), UseRow(10, "aa10", "SecUse10", "NumRoom10"), kTail);
 
-// Every field of the record prints.
-constexpr TFieldBinding kBindings[] = {
-    {"DTexnikesPerigrafes"},
-    {"aa1"}, {"SecUse1"}, {"NumRoom1"}, {"aa2"}, {"SecUse2"}, {"NumRoom2"},
-    {"aa3"}, {"SecUse3"}, {"NumRoom3"}, {"aa4"}, {"SecUse4"}, {"NumRoom4"},
-    {"aa5"}, {"SecUse5"}, {"NumRoom5"}, {"aa6"}, {"SecUse6"}, {"NumRoom6"},
-    {"aa7"}, {"SecUse7"}, {"NumRoom7"}, {"aa8"}, {"SecUse8"}, {"NumRoom8"},
-    {"aa9"}, {"SecUse9"}, {"NumRoom9"}, {"aa10"}, {"SecUse10"}, {"NumRoom10"},
-    {"Egkrish"}, {"Suntajh"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox07Page6Preview",
@@ -102,10 +91,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox07Page6Preview* Flox07Page6Preview = nullptr;
-
-TFlox07Page6Preview::TFlox07Page6Preview() : TSharedReportPage(kPage) {}
-
-void TFlox07Page6Preview::FillFromRecord(const TFlox07Pg6Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox07Page6Preview, Flox07Page6Preview, kPage)

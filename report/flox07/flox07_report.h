@@ -4,34 +4,19 @@
 #pragma once
 
 #include "records/page_record.h"
+#include "report/report_assembly.h"
 #include "report/report_page.h"
 
-class TFlox07Page1Preview;
-class TFlox07Page2Preview;
-class TFlox07Page3Preview;
-class TFlox07Page6Preview;
-extern TFlox07Page1Preview* Flox07Page1Preview;
-extern TFlox07Page2Preview* Flox07Page2Preview;
-extern TFlox07Page3Preview* Flox07Page3Preview;
-extern TFlox07Page6Preview* Flox07Page6Preview;
+FLOX_REPORT_PAGE(TFlox07Page1Preview, Flox07Page1Preview, TFlox07Pg1Data);
+FLOX_REPORT_PAGE(TFlox07Page2Preview, Flox07Page2Preview, TFlox07Pg2Data);
+FLOX_REPORT_PAGE(TFlox07Page3Preview, Flox07Page3Preview, TFlox07Pg3Data);
+FLOX_REPORT_PAGE(TFlox07Page6Preview, Flox07Page6Preview, TFlox07Pg6Data);
 
-class TFlox07Page1Preview : public TSharedReportPage<TFlox07Page1Preview, Flox07Page1Preview> {
+// Its own pages 1 to 3, the general study's pages 4 and 5 from its own
+// extinguisher records, then its own page 6.
+class TFlox07Report : public rpt::TStudyReport {
  public:
-  TFlox07Page1Preview();
-  void FillFromRecord(const TFlox07Pg1Data& record);
+  TFlox07Report();
 };
-class TFlox07Page2Preview : public TSharedReportPage<TFlox07Page2Preview, Flox07Page2Preview> {
- public:
-  TFlox07Page2Preview();
-  void FillFromRecord(const TFlox07Pg2Data& record);
-};
-class TFlox07Page3Preview : public TSharedReportPage<TFlox07Page3Preview, Flox07Page3Preview> {
- public:
-  TFlox07Page3Preview();
-  void FillFromRecord(const TFlox07Pg3Data& record);
-};
-class TFlox07Page6Preview : public TSharedReportPage<TFlox07Page6Preview, Flox07Page6Preview> {
- public:
-  TFlox07Page6Preview();
-  void FillFromRecord(const TFlox07Pg6Data& record);
-};
+
+extern const rpt::TReportFamily kFlox07ReportFamily;

@@ -3,6 +3,7 @@
 // tables in both directions, the two kinds of check box, the input limits
 // and the cuts, the fields no control edits, and the working record.
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 
@@ -21,6 +22,7 @@
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/flox07/flox07_pages.h"
 #include "dialogs/text_codec.h"
+#include "platform/font_faces.h"
 #include "entry_test_support.h"
 
 namespace {
@@ -34,7 +36,7 @@ using entrytest::U;
 // What each page shows, written out from the form as a user sees it:
 // "Control=Field/limit" for every edit and memo (limit 0: none).
 
-struct TPageSpec {
+struct TEntryPageCase {
   const char* name;
   std::function<TEntryPageFrame*()> make;
   std::function<std::unique_ptr<TPageRecord>()> record;
@@ -45,11 +47,11 @@ struct TPageSpec {
   const char* unbound = "";   // fields no control edits
 };
 
-void PrintTo(const TPageSpec& spec, std::ostream* os) { *os << spec.name; }
+void PrintTo(const TEntryPageCase& pageCase, std::ostream* os) { *os << pageCase.name; }
 
 template <class Frame, class Record>
-TPageSpec Spec(const char* name, const char* texts) {
-  TPageSpec s;
+TEntryPageCase PageCase(const char* name, const char* texts) {
+  TEntryPageCase s;
   s.name = name;
   s.make = [] { return new Frame(nullptr); };
   s.record = [] { return std::make_unique<Record>(); };
@@ -57,9 +59,9 @@ TPageSpec Spec(const char* name, const char* texts) {
   return s;
 }
 
-std::vector<TPageSpec> Pages() {
-  std::vector<TPageSpec> pages;
-  TPageSpec p1 = Spec<TFlox03Page1Frame, TFlox03Pg1Data>(
+std::vector<TEntryPageCase> Pages() {
+  std::vector<TEntryPageCase> pages;
+  TEntryPageCase p1 = PageCase<TFlox03Page1Frame, TFlox03Pg1Data>(
       "Page1",
       "Edit1=NameEpixirisi/80 Memo1=Suntaxh/170 Memo2=FromWho/150 Edit2=EidosEpixeirisis/85 Edit3=Polh/23 "
       "Edit4=Odos/26 Edit5=Number/7 Edit6=TK/5 Edit7=Phone1/12 Edit8=Phone2/12 Edit9=Phone3/12 "
@@ -69,7 +71,7 @@ std::vector<TPageSpec> Pages() {
   p1.unbound = "NumMhtrwou NameIdiokthth";
   pages.push_back(p1);
 
-  TPageSpec p2 = Spec<TFlox03Page2Frame, TFlox03Pg2Data>(
+  TEntryPageCase p2 = PageCase<TFlox03Page2Frame, TFlox03Pg2Data>(
       "Page2",
       "Edit3=NumberOfFloors/5 Edit4=NumberOfFloorsOfOrganization/5 Edit5=Height1/7 Edit6=AfairXwroiNum1/7 "
       "Edit22=WfelimhEpifaneia/7 Edit23=SuntelesthsYpologismou/3 Edit20=AfairXwroiNum2/7 "
@@ -84,7 +86,7 @@ std::vector<TPageSpec> Pages() {
   p2.unbound = "Embado";
   pages.push_back(p2);
 
-  TPageSpec p3 = Spec<TFlox03Page3Frame, TFlox03Pg3Data>(
+  TEntryPageCase p3 = PageCase<TFlox03Page3Frame, TFlox03Pg3Data>(
       "Page3",
       "Edit1=OdosProspelasis/200 Edit6=Odos1/47 Edit7=Num1/6 Edit8=Odos2/47 Edit9=Num2/6 Edit2=ThesiPinaka/200 "
       "Edit3=PosothtaYgraeriou/6 Edit4=Perioxh1/75 Edit5=SomethingElse/100 Edit10=Perioxh2/70 "
@@ -98,7 +100,7 @@ std::vector<TPageSpec> Pages() {
   p3.marks = "CheckBox15=YgrosTupos CheckBox16=JhrosTupos CheckBox21=ParoxhYdatos1 CheckBox22=ParoxhYdatos2";
   pages.push_back(p3);
 
-  pages.push_back(Spec<TFlox03Page4Frame, TFlox03Pg4Data>(
+  pages.push_back(PageCase<TFlox03Page4Frame, TFlox03Pg4Data>(
       "Page4",
       "Edit1=Poso1/5 Edit2=Comments1/60 Edit3=Poso2/5 Edit4=Comments2/60 Edit5=Poso3/5 Edit6=Comments3/60 "
       "Edit7=Poso4/5 Edit8=Comments4/60 Edit9=Poso5/5 Edit10=Comments5/60 Edit11=Poso6/5 Edit12=Comments6/60 "
@@ -113,7 +115,7 @@ std::vector<TPageSpec> Pages() {
       "Edit56=Symbol18/4 Edit57=Poso18/5 Edit58=Use18/60 Edit59=Time18/12 Edit60=Comments18/30 "
       "Edit61=Symbol19/4 Edit62=Poso19/5 Edit63=Use19/60 Edit64=Time19/12 Edit65=Comments19/30"));
 
-  TPageSpec p5 = Spec<TFlox03Page5Frame, TFlox03Pg5Data>(
+  TEntryPageCase p5 = PageCase<TFlox03Page5Frame, TFlox03Pg5Data>(
       "Page5",
       "Edit1=Symbol20/4 Edit2=Poso20/6 Edit3=Use20/60 Edit4=Time20/12 Edit5=Comments20/0 "
       "Edit6=Symbol21/4 Edit7=Poso21/6 Edit8=Use21/60 Edit9=Time21/12 Edit10=Comments21/0 "
@@ -130,16 +132,16 @@ std::vector<TPageSpec> Pages() {
   p5.unbound = "Eidos25 aa25";
   pages.push_back(p5);
 
-  pages.push_back(Spec<TFlox03Page6Frame, TFlox03Pg6Data>(
+  pages.push_back(PageCase<TFlox03Page6Frame, TFlox03Pg6Data>(
       "Page6", "Memo1=DTexnikes/300 Memo2=EOrganwsh/300 Memo3=STFloxfragmoi/300 Memo4=ZApokliseis/300"));
   return pages;
 }
 
-// The hotel study's own four pages. Its extinguisher tabs are the general
-// study's pages, checked above.
-std::vector<TPageSpec> HotelPages() {
-  std::vector<TPageSpec> pages;
-  TPageSpec p1 = Spec<TFlox07Page1Frame, TFlox07Pg1Data>(
+// The hotel study's pages: its own four and the general study's two
+// extinguisher pages in the hotel dialog's widths.
+std::vector<TEntryPageCase> HotelPages() {
+  std::vector<TEntryPageCase> pages;
+  TEntryPageCase p1 = PageCase<TFlox07Page1Frame, TFlox07Pg1Data>(
       "Page1",
       "Memo1=Suntaxh/200 Memo2=FromWho/200 Memo3=EidosEpixeirisis/255 Edit3=Polh/25 Edit4=Odos/25 "
       "Edit5=Number/8 Edit6=TK/5 Edit7=Phone1/8 Edit8=Phone2/8 Edit9=NameIdiokthth/0 Edit10=NumPaperMap/12 "
@@ -148,7 +150,7 @@ std::vector<TPageSpec> HotelPages() {
   p1.unbound = "NumMhtrwou";
   pages.push_back(p1);
 
-  TPageSpec p2 = Spec<TFlox07Page2Frame, TFlox07Pg2Data>(
+  TEntryPageCase p2 = PageCase<TFlox07Page2Frame, TFlox07Pg2Data>(
       "Page2",
       "Edit3=NumberOfFloors/8 Edit5=Height1/8 Edit4=Embado/8 Edit6=People/8 Edit1=perigrafhAllouTupou/85 "
       "Edit2=ArithmosEjodwn/0 Edit7=Exit1/90 Edit9=Exit3/90 Edit8=Exit2/90 Edit10=Exit4/90 "
@@ -159,7 +161,7 @@ std::vector<TPageSpec> HotelPages() {
               "RadioGroup4=EidosSteghs";
   pages.push_back(p2);
 
-  TPageSpec p3 = Spec<TFlox07Page3Frame, TFlox07Pg3Data>(
+  TEntryPageCase p3 = PageCase<TFlox07Page3Frame, TFlox07Pg3Data>(
       "Page3",
       "Edit1=OdosProspelasis/200 Edit6=Odos1/45 Edit7=Num1/6 Edit8=Odos2/45 Edit9=Num2/6 Edit2=ThesiPinaka/200 "
       "Edit3=PosothtaYgraeriou/9 Edit4=Perioxh1/80 Edit5=SomethingElse/100 Edit10=Perioxh2/80 "
@@ -178,9 +180,20 @@ std::vector<TPageSpec> HotelPages() {
     }
     return out;
   }();
-  TPageSpec p6 = Spec<TFlox07Page6Frame, TFlox07Pg6Data>("Page6", grid.c_str());
+  TEntryPageCase p6 = PageCase<TFlox07Page6Frame, TFlox07Pg6Data>("Page6", grid.c_str());
   p6.unbound = "Egkrish Suntajh";
   pages.push_back(p6);
+
+  // The general study's extinguisher pages as the hotel dialog shows them:
+  // wider columns, the same controls, limits and bindings.
+  for (const int general : {3, 4}) {
+    TEntryPageCase grid = Pages()[general];
+    grid.name = general == 3 ? "ExtinguisherPage4" : "ExtinguisherPage5";
+    grid.make = general == 3 ? std::function<TEntryPageFrame*()>(
+                                   [] { return new TFlox03Page4Frame(nullptr, flox03::HotelPage4Desc()); })
+                             : [] { return new TFlox03Page5Frame(nullptr, flox03::HotelPage5Desc()); };
+    pages.push_back(grid);
+  }
   return pages;
 }
 
@@ -189,9 +202,9 @@ struct TText {
   int limit;
 };
 
-std::vector<TText> Texts(const TPageSpec& spec) {
+std::vector<TText> Texts(const TEntryPageCase& pageCase) {
   std::vector<TText> out;
-  std::istringstream in(spec.texts);
+  std::istringstream in(pageCase.texts);
   std::string item;
   while (in >> item) {
     const auto eq = item.find('='), slash = item.find('/');
@@ -241,7 +254,7 @@ QString ControlText(QWidget* root, const std::string& name) {
   return {};
 }
 
-class EntryPage : public testing::TestWithParam<TPageSpec> {
+class EntryPage : public testing::TestWithParam<TEntryPageCase> {
  protected:
   void SetUp() override {
     page.reset(GetParam().make());
@@ -493,14 +506,14 @@ void PrintTo(const TBoxCase& c, std::ostream* os) { *os << c.name; }
 class YesNoBoxes : public testing::TestWithParam<TBoxCase> {};
 
 TEST_P(YesNoBoxes, LoadChecksOnlyOnNaiAndStoresNaiOrOxi) {
-  for (const TPageSpec& spec : Pages()) {
-    const auto boxes = Pairs(spec.yesNo);
+  for (const TEntryPageCase& pageCase : Pages()) {
+    const auto boxes = Pairs(pageCase.yesNo);
     if (boxes.empty()) continue;
-    std::unique_ptr<TEntryPageFrame> page(spec.make());
-    auto record = spec.record();
+    std::unique_ptr<TEntryPageFrame> page(pageCase.make());
+    auto record = pageCase.record();
     for (const auto& [control, field] : boxes) record->Set(field, GetParam().stored);
     page->LoadFromRecord(*record);
-    auto out = spec.record();
+    auto out = pageCase.record();
     page->StoreToRecord(*out);
     for (const auto& [control, field] : boxes) {
       EXPECT_EQ(Find<QCheckBox>(page.get(), control)->isChecked(), GetParam().checked) << control;
@@ -647,7 +660,7 @@ struct TTipCase {
 };
 
 TEST(Tooltips, OnTheLabelsThatCarryThem) {
-  const std::vector<TPageSpec> pages = Pages();
+  const std::vector<TEntryPageCase> pages = Pages();
   const TTipCase cases[] = {
       {1, 5, "2. Τόπος επιχείρησης: ", "Αναγράφεται ο ιδιοκτήτης του κτιρίου"},
       {2, 11, "Περιγραφή εξόδων κινδύνου:", " Γίνεται περιγραφή τους (κατασκευή-πλάτος-φορά ανοίγματος κ.λ.π.)"},
@@ -679,3 +692,72 @@ TEST(Tooltips, OnTheLabelsThatCarryThem) {
 }
 
 }  // namespace
+
+// A page's own face and size per control, and the handlers it wires between
+// its controls: two mutually exclusive boxes whose handlers run on every real
+// change of state, by the user or by a load, and never for a box set to the
+// state it already has.
+namespace wiring {
+
+int g_changes = 0;
+
+void Wire(TEntryPageFrame& page) {
+  auto* wet = dlg::Find<QCheckBox>(page, "Wet");
+  auto* dry = dlg::Find<QCheckBox>(page, "Dry");
+  for (auto [box, other] : {std::pair{wet, dry}, std::pair{dry, wet}}) {
+    QObject::connect(box, &QCheckBox::toggled, &page, [other](bool on) {
+      ++g_changes;
+      if (on) other->setChecked(false);
+    });
+  }
+}
+
+constexpr dlg::TControlDef kControls[] = {
+    dlg::Head("Τίτλος", 8, 4).Font("Arial", 12),
+    dlg::Lbl("Κείμενο", 8, 30).Font("Courier New", 10, dlg::csUnderline),
+    dlg::Chk("Wet", "Υγρού", 8, 60, 120),
+    dlg::Chk("Dry", "Ξηρού", 8, 84, 120),
+};
+constexpr dlg::TBinding kBindings[] = {
+    {"Wet", "YgrosTupos", dlg::TBindKind::Mark},
+    {"Dry", "JhrosTupos", dlg::TBindKind::Mark},
+};
+const dlg::TPageDesc kDesc{kControls, kBindings, nullptr, &Wire, {"Arial", 8}};
+
+class TWiredPage : public TEntryPage<TFlox03Pg3Data, TFlox03Page3Preview, Flox03Page3Preview> {
+ public:
+  TWiredPage() : TEntryPage(nullptr, kDesc) {}
+};
+
+TEST(WiredPage, FacesAndHandlersComeFromThePageTables) {
+  g_changes = 0;
+  TWiredPage page;
+  auto* wet = page.findChild<QCheckBox*>(QStringLiteral("Wet"));
+  auto* dry = page.findChild<QCheckBox*>(QStringLiteral("Dry"));
+  const QList<QLabel*> labels = page.Panel1->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 2);
+  EXPECT_EQ(labels[0]->font().family(), platform::ScreenFontFamily("Arial"));
+  EXPECT_EQ(labels[0]->font().pixelSize(), 16);
+  EXPECT_TRUE(labels[0]->font().bold());
+  EXPECT_EQ(labels[1]->font().family(), platform::ScreenFontFamily("Courier New"));
+  EXPECT_TRUE(labels[1]->font().underline());
+  EXPECT_FALSE(labels[1]->font().bold());
+  EXPECT_EQ(wet->font().pixelSize(), 11) << "the page's own size, Arial 8";
+  EXPECT_EQ(g_changes, 0);
+
+  TFlox03Pg3Data record;
+  record.Set("JhrosTupos", "X");
+  page.LoadFromRecord(record);  // by load: Dry turns on
+  EXPECT_EQ(g_changes, 1);
+  wet->setChecked(true);  // by the user: Wet on turns Dry off
+  EXPECT_FALSE(dry->isChecked());
+  EXPECT_EQ(g_changes, 3);
+  wet->setChecked(true);  // the state it already has: no handler
+  EXPECT_EQ(g_changes, 3);
+  TFlox03Pg3Data out;
+  page.StoreToRecord(out);
+  EXPECT_EQ(out.Get("YgrosTupos"), "X");
+  EXPECT_EQ(out.Get("JhrosTupos"), " ");
+}
+
+}  // namespace wiring

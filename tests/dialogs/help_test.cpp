@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox07/flox07_help.h"
 #include "dialogs/help_form.h"
@@ -271,7 +272,6 @@ struct TSubDialogCase {
   const char* beside;  // the item the button stands beside
   const char* caption;
   bool isSpecial;  // TFlox03Help31Form, else TFlox03Help32Form
-  void (TFlox03Help3Form::*handler)();  // the button's click handler
 };
 
 void PrintTo(const TSubDialogCase& c, std::ostream* out) { *out << c.name; }
@@ -347,7 +347,7 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
   }
 }
 
-// Through the named click handler too; every opening makes a fresh dialog
+// Through a click on the named button too; every opening makes a fresh dialog
 // and leaves nothing behind.
 TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
   const TSubDialogCase& c = GetParam();
@@ -363,7 +363,9 @@ TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
       top->close();
       return true;
     });
-    (help.*c.handler)();
+    QPushButton* button = help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
+    ASSERT_NE(button, nullptr);
+    button->click();
     EXPECT_TRUE(opened) << "round " << round;
     EXPECT_TRUE(sub.isNull()) << "round " << round;
     EXPECT_EQ(help.findChildren<QDialog*>().size(), 0) << "nothing left behind";
@@ -374,9 +376,9 @@ INSTANTIATE_TEST_SUITE_P(
     Flox03, MeasuresHelp,
     ::testing::Values(
         TSubDialogCase{"Special", 0, "BitBtn1", "2. Ειδικά προληπτικά μέτρα.",
-                       "Ειδικά προληπτικά μέτρα", true, &TFlox03Help3Form::BitBtn1Click},
+                       "Ειδικά προληπτικά μέτρα", true},
         TSubDialogCase{"Suppression", 1, "BitBtn2", "3. Κατασταλτικά μέτρα",
-                       "Κατασταλτικά μέτρα", false, &TFlox03Help3Form::BitBtn2Click}),
+                       "Κατασταλτικά μέτρα", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MeasuresHelpHandlers, OutOfRangeButtonOpensNothing) {
@@ -497,7 +499,7 @@ TEST(HelpFormFaces, DesignedMapToTheirLiberationCounterparts) {
       {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
       {"DejaVu Sans", "DejaVu Sans"}};
   for (const auto& [designed, screen] : faces)
-    EXPECT_EQ(dlg::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
+    EXPECT_EQ(platform::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
 }
 
 }  // namespace
