@@ -18,6 +18,7 @@ TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std
   if (desc_.font.face != nullptr || desc_.font.points != 0) Panel1->setFont(dlg::ControlFont(Panel1->font(), desc_.font, 0));
   dlg::BuildControls(Panel1, desc_.controls, desc_.bindings);
   dlg::CheckBindings(Panel1, desc_.bindings, *working_);
+  dlg::FitControlsToFields(Panel1, desc_.bindings, *working_);
   if (desc_.wire != nullptr) desc_.wire(*this);
 }
 

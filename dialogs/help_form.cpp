@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 
 #include "platform/font_faces.h"
@@ -109,7 +110,12 @@ void THelpForm::BuildContent() {
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
 
-  panel_ = new QFrame(this);
+  // The panel scrolls when the window is made smaller than its texts need.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox1"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  panel_ = new QFrame;
   panel_->setObjectName(QStringLiteral("Panel1"));
   panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   QPalette palette = panel_->palette();
@@ -118,7 +124,8 @@ void THelpForm::BuildContent() {
                                          : palette.color(QPalette::Button));
   panel_->setPalette(palette);
   panel_->setAutoFillBackground(true);
-  outer->addWidget(panel_);
+  scroll->setWidget(panel_);
+  outer->addWidget(scroll);
 
   // The small buttons, in table order; a row places each where it stands.
   for (std::size_t i = 0; i < table_.buttons.size(); ++i) {

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -491,6 +493,28 @@ TEST_F(GenericHelpForm, LongTextWrapsInANarrowDialogWithoutBeingCut) {
   EXPECT_GT(longText->height(), 2 * longText->fontMetrics().height()) << "spread over several lines";
   EXPECT_LE(longText->heightForWidth(longText->width()), longText->height());
   EXPECT_LE(longText->geometry().right(), form.Panel()->contentsRect().right());
+}
+
+TEST_F(GenericHelpForm, ASmallWindowScrollsItsTextsInsteadOfCuttingThem) {
+  form.resize(220, 120);
+  QApplication::processEvents();
+  auto* scroll = form.findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+  for (const QLabel* label : form.Labels()) {
+    SCOPED_TRACE(label->text().toStdString());
+    if (label->wordWrap()) {
+      EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    } else {
+      EXPECT_LE(label->sizeHint().width(), label->width());
+    }
+    EXPECT_LE(label->geometry().right(), form.Panel()->contentsRect().right() + 1);
+  }
+  // Scrolled to the end, the close button is in sight.
+  scroll->ensureWidgetVisible(form.CloseButton());
+  QApplication::processEvents();
+  const QRect close(form.CloseButton()->mapTo(scroll->viewport(), QPoint(0, 0)), form.CloseButton()->size());
+  EXPECT_TRUE(scroll->viewport()->rect().contains(close));
 }
 
 TEST(HelpFormFaces, DesignedMapToTheirLiberationCounterparts) {
