@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "report/flox03/flox03_report.h"
+#include "report/flox07/flox07_report.h"
 #include "report_pages.h"
 #include "reportengine/output.h"
 #include "support/pdf_text.h"
@@ -60,10 +61,14 @@ struct TWatch {
 };
 TWatch g_watch;
 
-// The general study's own composite report form, watched.
+// The family whose composite report form is watched: the general study's
+// unless a test says otherwise.
+const rpt::TReportFamily* g_watchedFamily = &kFlox03ReportFamily;
+
+// The family's own composite report form, watched.
 class TWatchedComposite final : public rpt::TCompositeReportForm {
  public:
-  TWatchedComposite() : inner_(kFlox03ReportFamily.createComposite()) {}
+  TWatchedComposite() : inner_(g_watchedFamily->createComposite()) {}
   void FillPages(std::span<TPageRecord* const> records, std::uint8_t studyType) override {
     g_watch.formsAtFill = SharedInstances();
     inner_->FillPages(records, studyType);
@@ -81,8 +86,9 @@ class TWatchedComposite final : public rpt::TCompositeReportForm {
   std::unique_ptr<rpt::TCompositeReportForm> inner_;
 };
 
-rpt::TReportFamily WatchedFamily() {
-  rpt::TReportFamily family = kFlox03ReportFamily;
+rpt::TReportFamily WatchedFamily(const rpt::TReportFamily& base = kFlox03ReportFamily) {
+  g_watchedFamily = &base;
+  rpt::TReportFamily family = base;
   family.createComposite = []() -> std::unique_ptr<rpt::TCompositeReportForm> {
     return std::make_unique<TWatchedComposite>();
   };
@@ -216,6 +222,26 @@ TEST_F(WholeReport, PreviewShowsTheDefaultCursorAndPrintKeepsTheHourglass) {
     EXPECT_EQ(g_watch.cursorAtOutput, c.during) << static_cast<int>(c.output);
     EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default) << static_cast<int>(c.output);
   }
+}
+
+// The hotel study shows the default cursor while it prints.
+TEST_F(WholeReport, TheHotelStudyPrintsWithTheDefaultCursor) {
+  TFlox07Pg1Data r1;
+  TFlox07Pg2Data r2;
+  TFlox07Pg3Data r3;
+  TFlox03Pg4Data r4;
+  TFlox03Pg5Data r5;
+  TFlox07Pg6Data r6;
+  const std::vector<TPageRecord*> records = {&r1, &r2, &r3, &r4, &r5, &r6};
+  qr::TCaptureSink sink;
+  EXPECT_TRUE(rpt::RunWholeReport(WatchedFamily(kFlox07ReportFamily), records, 4, rpt::TReportOutput::Print));
+  EXPECT_TRUE(g_watch.outputReached);
+  EXPECT_EQ(g_watch.cursorAtOutput, platform::TCursor::Default);
+  EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default);
+  ASSERT_EQ(sink.Runs().size(), 1u);
+  EXPECT_EQ(sink.Runs().front().pageCount, 6);
+  EXPECT_TRUE(Flox07Page1Preview == nullptr && Flox07Page6Preview == nullptr) << "the hotel pages are freed";
+  WatchedFamily();
 }
 
 TEST_F(WholeReport, AFailingOutputPassesOnAndStillFreesEverythingWithTheDefaultCursor) {
