@@ -1,5 +1,6 @@
 // Tab "Μέτρα Πυροπροστασίας" of the hotel study: access, hydrants, gas and
 // the fire-protection measures, the measures in two framed boxes.
+#include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/flox07/flox07_help.h"
 #include "dialogs/flox07/flox07_pages.h"
 
@@ -103,43 +104,13 @@ const TControlDef kControls[] = {
     Chk("CheckBox25", "", 382, kYLocal, kCheckW),
 };
 
-// Every field of the record is bound.
-const TBinding kBindings[] = {
-    {"Edit1", "OdosProspelasis", TBindKind::Text},
-    {"Edit6", "Odos1", TBindKind::Text},
-    {"Edit7", "Num1", TBindKind::Text},
-    {"Edit8", "Odos2", TBindKind::Text},
-    {"Edit9", "Num2", TBindKind::Text},
-    {"Edit2", "ThesiPinaka", TBindKind::Text},
-    {"CheckBox1", "UseYgraerio", TBindKind::YesNo},
-    {"Edit3", "PosothtaYgraeriou", TBindKind::Text},
-    {"CheckBox3", "UseFwtaerio", TBindKind::YesNo},
-    {"CheckBox5", "SusthmaPyranixneushs", TBindKind::YesNo},
-    {"Edit4", "Perioxh1", TBindKind::Text},
-    {"CheckBox7", "SysthmaAnixneushsEkrhktikwn", TBindKind::YesNo},
-    {"CheckBox9", "AplosAnixneuths", TBindKind::YesNo},
-    {"CheckBox11", "AutomathCyjh", TBindKind::YesNo},
-    {"CheckBox27", "SusthmaAnaggeliasPurkagias", TBindKind::YesNo},
-    {"Edit5", "SomethingElse", TBindKind::Text},
-    {"CheckBox14", "AutomatoSusthmaKataionismou", TBindKind::YesNo},
-    {"CheckBox15", "YgrosTupos", TBindKind::Mark},
-    {"CheckBox16", "JhrosTupos", TBindKind::Mark},
-    {"CheckBox17", "SusthmaApoDiktuoPolhs", TBindKind::YesNo},
-    {"Edit10", "Perioxh2", TBindKind::Text},
-    {"CheckBox19", "MonimoDiktuo", TBindKind::YesNo},
-    {"Edit11", "Kathgoria", TBindKind::Text},
-    {"CheckBox21", "ParoxhYdatos1", TBindKind::Mark},
-    {"CheckBox22", "ParoxhYdatos2", TBindKind::Mark},
-    {"Edit12", "NumFirePlace", TBindKind::Text},
-    {"CheckBox23", "AploDiktuo", TBindKind::YesNo},
-    {"Edit13", "NumErmaria", TBindKind::Text},
-    {"CheckBox25", "SusthmaTopikhsEfarmoghs", TBindKind::YesNo},
-};
-
 }  // namespace
 
+// The controls carry the names of the general study's measures page, and
+// the two records have the same fields: the page binds them by that page's
+// table. Every field of the record is bound.
 const TPageDesc& Page3Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox07Help3>};
+  static const TPageDesc desc{kControls, flox03::Page3Desc().bindings, &ShowModalHelp<TFlox07Help3>};
   return desc;
 }
 
