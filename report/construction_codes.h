@@ -6,26 +6,10 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 
 #include "report/page_elements.h"
 
 namespace rpt {
-
-// Joins element tables into one, in order.
-template <std::size_t A, std::size_t B>
-constexpr std::array<TElementDef, A + B> Join(const std::array<TElementDef, A>& a,
-                                              const std::array<TElementDef, B>& b) {
-  std::array<TElementDef, A + B> out{};
-  for (std::size_t i = 0; i < A; ++i) out[i] = a[i];
-  for (std::size_t i = 0; i < B; ++i) out[A + i] = b[i];
-  return out;
-}
-template <std::size_t A, std::size_t B, std::size_t... More>
-constexpr auto Join(const std::array<TElementDef, A>& a, const std::array<TElementDef, B>& b,
-                    const std::array<TElementDef, More>&... more) {
-  return Join(Join(a, b), more...);
-}
 
 namespace construction {
 
