@@ -6,6 +6,7 @@
 #include "dialogs/flox03/flox03_indata.h"
 #include "dialogs/flox07/flox07_indata.h"
 #include "report/flox03/flox03_report.h"
+#include "report/flox06/flox06_report.h"
 #include "report/flox07/flox07_report.h"
 
 namespace {
@@ -16,6 +17,16 @@ const TStudyFamily kGeneralStudy{
     .recordSlots = kGeneralSlots,
     .createDialog = &dlg::NewDialog<TFlox03InData>,
     .report = &kFlox03ReportFamily,
+};
+
+// The industry study's data-entry dialog is still to come: until then its
+// edit action opens nothing.
+constexpr int kIndustrySlots[] = {7, 8, 9, 10, 11, 12, 13};
+const TStudyFamily kIndustryStudy{
+    .name = "industry study",
+    .recordSlots = kIndustrySlots,
+    .createDialog = nullptr,
+    .report = &kFlox06ReportFamily,
 };
 
 // The hotel study: its own records in slots 14 to 19, among them its own
@@ -31,6 +42,7 @@ const TStudyFamily kHotelStudy{
 const TStudyTypeRow kStudyTypes[] = {
     {1, &kGeneralStudy},
     {2, &kGeneralStudy},
+    {3, &kIndustryStudy},
     {4, &kHotelStudy},
 };
 

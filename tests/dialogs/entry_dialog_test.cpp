@@ -562,8 +562,9 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
     study.EditStudy(type);
     EXPECT_TRUE(testing::internal::GetCapturedStderr().empty()) << +type;
     QApplication::processEvents();
-    EXPECT_EQ(watcher.Seen(), family != nullptr) << +type;
-    if (family == nullptr) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
+    const bool hasDialog = family != nullptr && family->createDialog != nullptr;
+    EXPECT_EQ(watcher.Seen(), hasDialog) << +type;
+    if (!hasDialog) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
 
     const std::string pdf = dir.filePath(QStringLiteral("t%1.pdf").arg(type)).toStdString();
     std::string error;
@@ -572,7 +573,7 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
       EXPECT_NE(error.find("has no report"), std::string::npos) << +type;
       continue;
     }
-    EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
+    if (hasDialog) EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
     EXPECT_TRUE(recordsMatch) << +type;
     int printed = 0;
     for (const rpt::TReportPage& page : family->report->pages) printed += page.onlyForStudyType == 0 || page.onlyForStudyType == type;
