@@ -101,6 +101,11 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
     page->setObjectName(QString::fromLatin1(tab.objectName));
     AddPage(page, QString::fromUtf8(tab.caption));
   }
+  // A sizeable window can shrink down to its tab bar and button bar (the
+  // pages scroll). Settled here, before the window exists, rather than by the
+  // layout when it is first shown: some platforms cannot take new size hints
+  // of a window that is already there.
+  if (sizeable_) setMinimumSize(QWidget::layout()->minimumSize());
   FormCreate();
 }
 

@@ -4,8 +4,10 @@
 #include "entry/study_families.h"
 
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox07/flox07_indata.h"
 #include "report/flox03/flox03_report.h"
 #include "report/flox06/flox06_report.h"
+#include "report/flox07/flox07_report.h"
 
 namespace {
 
@@ -27,10 +29,21 @@ const TStudyFamily kIndustryStudy{
     .report = &kFlox06ReportFamily,
 };
 
+// The hotel study: its own records in slots 14 to 19, among them its own
+// extinguisher lists in slots 17 and 18 (never the general study's 4 and 5).
+constexpr int kHotelSlots[] = {14, 15, 16, 17, 18, 19};
+const TStudyFamily kHotelStudy{
+    .name = "hotel study",
+    .recordSlots = kHotelSlots,
+    .createDialog = &dlg::NewDialog<TFlox07InData>,
+    .report = &kFlox07ReportFamily,
+};
+
 const TStudyTypeRow kStudyTypes[] = {
     {1, &kGeneralStudy},
     {2, &kGeneralStudy},
     {3, &kIndustryStudy},
+    {4, &kHotelStudy},
 };
 
 }  // namespace

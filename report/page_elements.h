@@ -8,6 +8,9 @@
 // top-left corner of the child band.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "reportengine/model.h"
 
 namespace rpt {
@@ -111,6 +114,21 @@ constexpr TElementDef Box(TRectDef rect, std::uint8_t pen = 1) {
 // A fixed text block: its lines separated by '\n', each wrapped to the width.
 constexpr TElementDef Block(TRectDef rect, const char* lines, TFontDef font = kCourier10) {
   return {.kind = TElementKind::TextBlock, .rect = rect, .text = lines, .font = font, .autoSize = true};
+}
+
+// Joins element tables into one, in order.
+template <std::size_t A, std::size_t B>
+constexpr std::array<TElementDef, A + B> Join(const std::array<TElementDef, A>& a,
+                                              const std::array<TElementDef, B>& b) {
+  std::array<TElementDef, A + B> out{};
+  for (std::size_t i = 0; i < A; ++i) out[i] = a[i];
+  for (std::size_t i = 0; i < B; ++i) out[A + i] = b[i];
+  return out;
+}
+template <std::size_t A, std::size_t B, std::size_t... More>
+constexpr auto Join(const std::array<TElementDef, A>& a, const std::array<TElementDef, B>& b,
+                    const std::array<TElementDef, More>&... more) {
+  return Join(Join(a, b), more...);
 }
 
 }  // namespace rpt

@@ -19,6 +19,14 @@ constexpr TGridColumns kColumns = {{
     {496, 149, "Παρατηρήσεις", nullptr, "Comments"},
 }};
 
+// The hotel study's dialog is wider: its mode and remarks columns take the room.
+constexpr TGridColumns kHotelColumns = {{
+    kColumns[0], kColumns[1], kColumns[2], kColumns[3],
+    {296, 150, "Τρόπος λειτουργίας", nullptr, "Use"},
+    {448, 62, "Χρόνος", "επιθεώρ.", "Time"},
+    {512, 168, "Παρατηρήσεις", nullptr, "Comments"},
+}};
+
 constexpr TGridCellDef kPressure = F("Με πίεση αδρανούς αερίου");
 constexpr TGridCellDef kRelease = F("Εκτόνωση αερίου-χιόνος");
 constexpr TGridCellDef kYearly = F("ανά 12μηνο");
@@ -55,6 +63,11 @@ const TPageDesc& Page4Desc() {
   return page.Desc();
 }
 
+const TPageDesc& HotelPage4Desc() {
+  static const TGridPage page(kHotelColumns, kRows, kLayout);
+  return page.Desc();
+}
+
 }  // namespace flox03
 
-TFlox03Page4Frame::TFlox03Page4Frame(QWidget* owner) : TEntryPage(owner, flox03::Page4Desc()) {}
+TFlox03Page4Frame::TFlox03Page4Frame(QWidget* owner, const dlg::TPageDesc& desc) : TEntryPage(owner, desc) {}

@@ -18,6 +18,17 @@ constexpr TGridColumns kColumns = {{
     {532, 113, "Παρατηρήσεις", nullptr, "Comments"},
 }};
 
+// The hotel study's dialog is wider: kind, mode and remarks take the room.
+constexpr TGridColumns kHotelColumns = {{
+    kColumns[0],
+    {32, 180, "Είδος πυροσβεστήρα", nullptr, "Eidos"},
+    {214, 48, "Διεθνές", "Σύμβολο", "Symbol", csCentre},
+    {264, 56, "Ποσότητα", nullptr, "Poso"},
+    {322, 156, "Τρόπος λειτουργίας", nullptr, "Use"},
+    {480, 70, "Χρόνος", "επιθεώρ.", "Time"},
+    {552, 128, "Παρατηρήσεις", nullptr, "Comments"},
+}};
+
 // Symbol, quantity, mode, interval and remarks of a row from its first edit.
 #define FLOX_ROW_EDITS(e) E(e, 4), E(e + 1, 6), E(e + 2, 60), E(e + 3, 12), E(e + 4, 0)
 constexpr TGridRowDef kRows[] = {
@@ -44,6 +55,11 @@ const TPageDesc& Page5Desc() {
   return page.Desc();
 }
 
+const TPageDesc& HotelPage5Desc() {
+  static const TGridPage page(kHotelColumns, kRows, kLayout);
+  return page.Desc();
+}
+
 }  // namespace flox03
 
-TFlox03Page5Frame::TFlox03Page5Frame(QWidget* owner) : TEntryPage(owner, flox03::Page5Desc()) {}
+TFlox03Page5Frame::TFlox03Page5Frame(QWidget* owner, const dlg::TPageDesc& desc) : TEntryPage(owner, desc) {}

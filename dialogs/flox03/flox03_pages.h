@@ -13,6 +13,10 @@ const dlg::TPageDesc& Page3Desc();
 const dlg::TPageDesc& Page4Desc();
 const dlg::TPageDesc& Page5Desc();
 const dlg::TPageDesc& Page6Desc();
+// Pages 4 and 5 as the hotel study's wider dialog shows them: the same rows,
+// controls and bindings, some columns wider.
+const dlg::TPageDesc& HotelPage4Desc();
+const dlg::TPageDesc& HotelPage5Desc();
 }  // namespace flox03
 
 // Tab "Επιχείρηση": the business and the study's author.
@@ -40,14 +44,14 @@ class TFlox03Page3Frame : public TEntryPage<TFlox03Pg3Data, TFlox03Page3Preview,
 class TFlox03Page4Frame : public TEntryPage<TFlox03Pg4Data, TFlox03Page4Preview, Flox03Page4Preview> {
   Q_OBJECT
  public:
-  explicit TFlox03Page4Frame(QWidget* owner);
+  explicit TFlox03Page4Frame(QWidget* owner, const dlg::TPageDesc& desc = flox03::Page4Desc());
 };
 
 // Tab "Πυροσβεστήρες": equipment, rows 20 to 28 (the last three free).
 class TFlox03Page5Frame : public TEntryPage<TFlox03Pg5Data, TFlox03Page5Preview, Flox03Page5Preview> {
   Q_OBJECT
  public:
-  explicit TFlox03Page5Frame(QWidget* owner);
+  explicit TFlox03Page5Frame(QWidget* owner, const dlg::TPageDesc& desc = flox03::Page5Desc());
 };
 
 // Tab "Ομάδες Πυρόσβεσης": four free-text sections.

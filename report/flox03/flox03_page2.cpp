@@ -4,7 +4,7 @@
 // their explanation and the ruled legend of codes, then finishes, emergency
 // exits, safety lighting and the neighbouring premises.
 #include "report/flox03/flox03_report.h"
-#include "report/page_elements.h"
+#include "report/construction_codes.h"
 
 using namespace rpt;
 
@@ -24,28 +24,8 @@ constexpr int kClose2 = kValue2 + kValueW;
 
 constexpr int Row(int n) { return 70 + (n - 2) * 46; }  // lines 2 to 10
 
-// Item 7: four one-letter codes in Courier New, each in brackets, aligned
-// with the explanation "[x] [ ] [ ] [ ]" under them.
-constexpr int kCodes = 820;
-constexpr int C(int column) { return CourierColumn(kCodes, column); }
-constexpr int CW(int column) { return C(column + 1) - C(column); }
-
 constexpr int y7 = 500;
-constexpr int y7n = 560;
-constexpr int yX = 606;  // first of the four explanation lines, 42 apart
-
-// The legend of codes: a ruled table of five columns.
-constexpr int kLegTop = 800;
-constexpr int kLegHead = 44;
-constexpr int kLegRow = 38;
-constexpr int kLegBottom = kLegTop + kLegHead + 15 * kLegRow + 6;
-constexpr int kCol[] = {0, 480, 860, 1240, 1640, 1900};
-constexpr int L(int row) { return kLegTop + kLegHead + (row - 18) * kLegRow + 2; }  // legend lines 18 to 32
-constexpr TRectDef Cell(int column, int y) {
-  return {kCol[column] + 12, y, kCol[column + 1] - kCol[column] - 24, kLine9};
-}
-
-constexpr int y33 = kLegBottom + 30;
+constexpr int y33 = y7 + construction::kHeight + 30;
 constexpr int y34 = y33 + 55;
 constexpr int y35 = y34 + 45;
 constexpr int y36 = y35 + Lines(2) + 30;
@@ -63,7 +43,7 @@ constexpr int kNValue = 420;
 
 // Every field prints except NumberOfFloorsOfOrganization: the entry page
 // writes the same text into Embado, which this page prints on item 2.
-constexpr TElementDef kElements[] = {
+constexpr auto kHead = std::to_array<TElementDef>({
     Text({0, 0, 1200, kLine12}, "Α. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", kArial12),
 
     Text({0, Row(2), kLabelW, kLine10}, "1. Αριθμός ορόφων κτίσματος :"),
@@ -125,95 +105,9 @@ constexpr TElementDef kElements[] = {
     Field("People", {kValue2, Row(10), kValueW, kLine10}, kArial10, TAlign::Center),
     Dots(kValue2, Row(10) + kLine10, kValueW),
     Text({kClose2, Row(10), 15, kLine10}, "]"),
+});
 
-    // Item 7: the four codes.
-    Text({0, y7, kLabelW, kLine10}, "7. Είδος φέροντος οργανισμού"),
-    Text({C(0), y7, kCourierCharBox, kLine10}, "[", kCourier10),
-    Field("EidosFerousa", {C(1) + 1, y7, CW(1) - 1, kLine10}, kCourier10, TAlign::Center),
-    Dots(C(1) + 1, y7 + kLine10, CW(1) - 1),
-    Text({C(2), y7, kCourierCharBox, kLine10}, "]", kCourier10),
-    Text({C(4), y7, kCourierCharBox, kLine10}, "[", kCourier10),
-    Field("EidosToixopoiia", {C(5) + 1, y7, CW(5) - 1, kLine10}, kCourier10, TAlign::Center),
-    Dots(C(5) + 1, y7 + kLine10, CW(5) - 1),
-    Text({C(6), y7, kCourierCharBox, kLine10}, "]", kCourier10),
-    Text({C(8), y7, kCourierCharBox, kLine10}, "[", kCourier10),
-    Field("EidosFerousaSteghs", {C(9) + 1, y7, CW(9) - 1, kLine10}, kCourier10, TAlign::Center),
-    Dots(C(9) + 1, y7 + kLine10, CW(9) - 1),
-    Text({C(10), y7, kCourierCharBox, kLine10}, "]", kCourier10),
-    Text({C(12), y7, kCourierCharBox, kLine10}, "[", kCourier10),
-    Field("EidosSteghs", {C(13) + 1, y7, CW(13) - 1, kLine10}, kCourier10, TAlign::Center),
-    Dots(C(13) + 1, y7 + kLine10, CW(13) - 1),
-    Text({C(14), y7, kCourierCharBox, kLine10}, "]", kCourier10),
-
-    Text({0, y7n, 1400, kLine10}, "** Επεξηγήσεις στο ΕΙΔΟΣ ΦΕΡΟΝΤΟΣ ΟΡΓΑΝΙΣΜΟΥ."),
-    Text({60, yX, kLabelW - 60, kLine10}, "Φέρουσα κατασκευή"),
-    Text({C(0), yX, C(16) - C(0), kLine10}, "[x] [ ] [ ] [ ]", kCourier10),
-    Text({60, yX + 42, kLabelW - 60, kLine10}, "Τοιχοποιία"),
-    Text({C(0), yX + 42, C(16) - C(0), kLine10}, "[ ] [x] [ ] [ ]", kCourier10),
-    Text({60, yX + 84, kLabelW - 60, kLine10}, "Φέρουσα κατασκευή Στέγης"),
-    Text({C(0), yX + 84, C(16) - C(0), kLine10}, "[ ] [ ] [x] [ ]", kCourier10),
-    Text({60, yX + 126, kLabelW - 60, kLine10}, "Επικάλυψη Στέγης"),
-    Text({C(0), yX + 126, C(16) - C(0), kLine10}, "[ ] [ ] [ ] [x]", kCourier10),
-
-    // The legend of codes.
-    Box({0, kLegTop, 1900, kLegBottom - kLegTop}),
-    HRule(0, kLegTop + kLegHead, 1900),
-    VRule(kCol[1], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[2], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[3], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[4], kLegTop, kLegBottom - kLegTop),
-    Text(Cell(0, kLegTop + 5), "ΦΕΡΟΥΣΑ ΚΑΤΑΣΚΕΥΗ", kArial9Italic),
-    Text(Cell(1, kLegTop + 5), "ΤΟΙΧΟΠΟΙΙΑ", kArial9Italic),
-    Text(Cell(2, kLegTop + 5), "ΚΑΤΑΣ. ΣΤΕΓΗΣ", kArial9Italic),
-    Text(Cell(3, kLegTop + 5), "ΕΠΙΚΑΛΥΨΗ ΣΤΕΓΗΣ", kArial9Italic),
-    Text(Cell(4, kLegTop + 5), "Κωδ.", kArial9Italic, TAlign::Center),
-
-    Text(Cell(0, L(18)), "Οπλισμένο Σκυρόδεμα", kArial9),
-    Text(Cell(1, L(18)), "Οπλ/νο Σκυρόδ.", kArial9),
-    Text(Cell(2, L(18)), "Οπλ/νο Σκυρόδ.", kArial9),
-    Text(Cell(4, L(18)), "-Ο-", kArial9, TAlign::Center),
-    Text(Cell(0, L(19)), "Αοπλο Σκυρόδεμα", kArial9),
-    Text(Cell(1, L(19)), "Αοπλο Σκυρόδ.", kArial9),
-    Text(Cell(4, L(19)), "-Α-", kArial9, TAlign::Center),
-    Text(Cell(0, L(20)), "Λιθοδομή (Τεχν. Λιθ.)", kArial9),
-    Text(Cell(1, L(20)), "Τεχν. Λίθοι", kArial9),
-    Text(Cell(4, L(20)), "-Τ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(21)), "Λιθοδομή (Φυσ. Λιθ.)", kArial9),
-    Text(Cell(1, L(21)), "Φυσ. Λίθοι", kArial9),
-    Text(Cell(4, L(21)), "-Φ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(22)), "Μεταλλική", kArial9),
-    Text(Cell(1, L(22)), "Μεταλλική", kArial9),
-    Text(Cell(2, L(22)), "Μεταλλική", kArial9),
-    Text(Cell(4, L(22)), "-Μ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(23)), "Ξύλινη", kArial9),
-    Text(Cell(1, L(23)), "Ξυλόπηκτη", kArial9),
-    Text(Cell(2, L(23)), "Ξύλινη", kArial9),
-    Text(Cell(4, L(23)), "-Ξ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(24)), "Φύλλα", kArial9),
-    Text(Cell(4, L(24)), "-L-", kArial9, TAlign::Center),
-    Text(Cell(3, L(25)), "Φύλλα Πλαστικού", kArial9),
-    Text(Cell(4, L(25)), "-Π-", kArial9, TAlign::Center),
-    Text(Cell(3, L(26)), "Λαμαρίνα-Τσίγκος", kArial9),
-    Text(Cell(4, L(26)), "-Ζ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(27)), "Αμιαντοτσιμέντο", kArial9),
-    Text(Cell(4, L(27)), "-Ε-", kArial9, TAlign::Center),
-    Text(Cell(3, L(28)), "Κεραμίδια", kArial9),
-    Text(Cell(4, L(28)), "-Κ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(29)), "Λίθινες Πλάκες", kArial9),
-    Text(Cell(4, L(29)), "-Θ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(30)), "Τεχνιτές", kArial9),
-    Text(Cell(4, L(30)), "-Δ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(31)), "Μικτή", kArial9),
-    Text(Cell(1, L(31)), "Μικτή", kArial9),
-    Text(Cell(2, L(31)), "Μικτή", kArial9),
-    Text(Cell(3, L(31)), "Μικτή", kArial9),
-    Text(Cell(4, L(31)), "-Ι-", kArial9, TAlign::Center),
-    Text(Cell(0, L(32)), "Αλλου Τύπου", kArial9),
-    Text(Cell(1, L(32)), "Αλλου Τύπου", kArial9),
-    Text(Cell(2, L(32)), "Αλλου Τύπου", kArial9),
-    Text(Cell(3, L(32)), "Αλλου", kArial9),
-    Text(Cell(4, L(32)), "-Λ-", kArial9, TAlign::Center),
-
+constexpr auto kTail = std::to_array<TElementDef>({
     Text({0, y33, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
     Field("perigrafhAllouTupou", {400, y33, 1500, kLine10}),
     Dots(400, y33 + kLine10, 1500),
@@ -277,7 +171,10 @@ constexpr TElementDef kElements[] = {
     Text({kNColon, yN + 225, 20, kLine10}, ":"),
     Field("Ypokeimenos", {kNValue, yN + 225, 1900 - kNValue, kLine10}),
     Dots(kNValue, yN + 225 + kLine10, 1900 - kNValue),
-};
+});
+
+// Item 7 with its codes, their explanation and the legend, as the hotel study prints them too.
+constexpr auto kElements = Join(kHead, ConstructionCodes(y7, "7. Είδος φέροντος οργανισμού"), kTail);
 
 
 constexpr qr::TPageDef kPage{

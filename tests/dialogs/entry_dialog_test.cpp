@@ -24,6 +24,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox07/flox07_indata.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
 #include "include/flox03.h"
@@ -381,14 +382,24 @@ INSTANTIATE_TEST_SUITE_P(Tabs, InDataHelp,
 // Every page fits its tab at the dialog's size, nothing clipped or
 // overlapping, and the Tab key walks the controls in screen order.
 
-class InDataLayout : public testing::TestWithParam<int> {
+// A tab of a family's dialog: the general study's or the hotel study's.
+struct TLayoutCase {
+  bool hotel;
+  int tab;
+};
+
+class InDataLayout : public testing::TestWithParam<TLayoutCase> {
  protected:
   void SetUp() override {
-    dialog = std::make_unique<TFlox03InData>();
+    if (GetParam().hotel) {
+      dialog = std::make_unique<TFlox07InData>();
+    } else {
+      dialog = std::make_unique<TFlox03InData>();
+    }
     dialog->show();
-    dialog->PageControl1->setCurrentIndex(GetParam());
+    dialog->PageControl1->setCurrentIndex(GetParam().tab);
     QApplication::processEvents();
-    page = dialog->Page(GetParam());
+    page = dialog->Page(GetParam().tab);
     panel = page->Panel1;
   }
   void TearDown() override { dialog->hide(); }
@@ -408,7 +419,7 @@ class InDataLayout : public testing::TestWithParam<int> {
     return w->objectName().toStdString();
   }
 
-  std::unique_ptr<TFlox03InData> dialog;
+  std::unique_ptr<TEntryDialog> dialog;
   TEntryPageFrame* page = nullptr;
   QWidget* panel = nullptr;
 };
@@ -471,8 +482,15 @@ TEST_P(InDataLayout, TabWalksTheControlsInScreenOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, InDataLayout, testing::Range(0, 6),
-                         [](const auto& info) { return "Tab" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Tabs, InDataLayout,
+                         testing::Values(TLayoutCase{false, 0}, TLayoutCase{false, 1}, TLayoutCase{false, 2},
+                                         TLayoutCase{false, 3}, TLayoutCase{false, 4}, TLayoutCase{false, 5},
+                                         TLayoutCase{true, 0}, TLayoutCase{true, 1}, TLayoutCase{true, 2},
+                                         TLayoutCase{true, 3}, TLayoutCase{true, 4}, TLayoutCase{true, 5}),
+                         [](const auto& info) {
+                           return std::string(info.param.hotel ? "Hotel" : "General") + "Tab" +
+                                  std::to_string(info.param.tab);
+                         });
 
 // ---------------------------------------------------------------------------
 // The edit action of the study document and of Flox03A.

@@ -24,6 +24,7 @@
 
 #include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
+#include "dialogs/flox07/flox07_help.h"
 #include "dialogs/help_form.h"
 
 namespace {
@@ -79,6 +80,8 @@ struct TDialogCase {
   const char* closeName;
   int labels;         // texts shown
   int headingPoints;  // size of the first heading
+  bool ivory = true;        // the panel: light ivory, or the button face of the hotel study's dialogs
+  bool bitmapClose = true;  // the close button: a picture button, or a plain one
 };
 
 void PrintTo(const TDialogCase& c, std::ostream* out) { *out << c.name; }
@@ -97,6 +100,14 @@ const TDialogCase kDialogCases[] = {
     {"Help31", Maker<TFlox03Help31Form>(), "Ειδικά προληπτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 8, 8},
     {"Help32", Maker<TFlox03Help32Form>(), "Κατασταλτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 10, 8},
     {"Help6", Maker<TFlox03Help6Form>(), kGeneralCaption, 545, 372, false, 179, 111, "BitBtn1", 9, 8},
+};
+
+// The hotel study's three dialogs: the general study's caption instead of
+// their class names, the button face, plain close buttons on the first two.
+const TDialogCase kHotelCases[] = {
+    {"Help1", Maker<TFlox07Help1Form>(), kGeneralCaption, 480, 318, false, 192, 106, "Button1", 10, 8, false, false},
+    {"Help2", Maker<TFlox07Help2>(), kGeneralCaption, 425, 358, false, 192, 106, "Button1", 11, 8, false, false},
+    {"Help3", Maker<TFlox07Help3>(), kGeneralCaption, 579, 426, false, 125, 101, "BitBtn1", 21, 8, false, true},
 };
 
 class GeneralHelpDialog : public ::testing::TestWithParam<TDialogCase> {
@@ -213,7 +224,8 @@ TEST_P(GeneralHelpDialog, IvoryPanelInTheDialogFont) {
   QFrame* panel = form->Panel();
   EXPECT_EQ(panel->objectName(), QStringLiteral("Panel1"));
   EXPECT_TRUE(panel->autoFillBackground());
-  EXPECT_EQ(DominantColour(panel), qRgb(255, 255, 240));
+  EXPECT_EQ(DominantColour(panel), GetParam().ivory ? qRgb(255, 255, 240)
+                                                    : (panel->palette().color(QPalette::Button).rgb() | 0xff000000u));
   EXPECT_EQ(form->font().family(), QStringLiteral("Liberation Sans"));
   EXPECT_EQ(form->font().pointSize(), 8);
 }
@@ -225,7 +237,7 @@ TEST_P(GeneralHelpDialog, CloseButtonAndCloseBoxEndTheModalRun) {
   EXPECT_EQ(close->objectName(), QString::fromLatin1(c.closeName));
   EXPECT_EQ(form->findChild<QPushButton*>(QString::fromLatin1(c.closeName)), close);
   EXPECT_EQ(close->text(), Q("Εξοδος"));
-  EXPECT_FALSE(close->icon().isNull()) << "a picture button";
+  EXPECT_EQ(close->icon().isNull(), !c.bitmapClose) << "a picture button or a plain one";
   form->hide();
 
   for (bool byCloseBox : {false, true}) {
@@ -248,6 +260,8 @@ TEST_P(GeneralHelpDialog, CloseButtonAndCloseBoxEndTheModalRun) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Flox03, GeneralHelpDialog, ::testing::ValuesIn(kDialogCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Flox07, GeneralHelpDialog, ::testing::ValuesIn(kHotelCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------

@@ -241,11 +241,38 @@ TEST(CharacterFields, PrintExactlyTheirCharacter) {
       << text;
 }
 
+// Page 1 of the hotel study prints several fields under captions other than
+// their names: each value follows the caption of what it holds.
+TEST(HotelPage1, FieldsPrintUnderTheCaptionsOfWhatTheyHold) {
+  TFlox07Pg1Data record;
+  FillDistinct(record);
+  TFlox07Page1Preview page;
+  page.FillFromRecord(record);
+  const std::string text = PagePdfText(page.QuickRep1);
+  const struct {
+    const char* caption;
+    const char* field;
+  } printed[] = {
+      {"Αριθμ. φύλλου χάρτη", "Phone1"}, {"Οικοδ.τετραγ.", "Phone2"},
+      {"Τηλ1", "NumPaperMap"},           {"Τηλ2.", "OikodomikoTetragwno"},
+      {"Τηλ. ανάγκης", "IdiokthsiaEpixeirhsis"}, {"4.Ιδιοκτησία επιχείρησης:", "IdiokthsiaAkinhtou"},
+      {"Τηλ1.", "YpeuthinosEpixeirisis"}, {"Τηλ2", "Man"}, {"Τηλ.ανάγκης", "Female"},
+      {"3.Ιδιοκτήτης", "NameIdiokthth"}, {"ΑΡΙΘΜΟΣ ΜΗΤΡΩΟΥ", "NumMhtrwou"},
+  };
+  for (const auto& p : printed) {
+    const std::string pair = std::string(p.caption) + " " + Utf8(record.Get(p.field));
+    EXPECT_NE(text.find(pair), std::string::npos) << pair << " in:\n" << text;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, PageFill, testing::ValuesIn(FilledPages()), PageName);
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, FullPage, testing::Combine(testing::ValuesIn(FilledPages()), testing::Bool()),
                          FullPageName);
 INSTANTIATE_TEST_SUITE_P(IndustryStudy, PageFill, testing::ValuesIn(IndustryFilledPages()), PageName);
 INSTANTIATE_TEST_SUITE_P(IndustryStudy, FullPage,
                          testing::Combine(testing::ValuesIn(IndustryFilledPages()), testing::Bool()), FullPageName);
+INSTANTIATE_TEST_SUITE_P(HotelStudy, PageFill, testing::ValuesIn(HotelPages()), PageName);
+INSTANTIATE_TEST_SUITE_P(HotelStudy, FullPage, testing::Combine(testing::ValuesIn(HotelPages()), testing::Bool()),
+                         FullPageName);
 
 }  // namespace

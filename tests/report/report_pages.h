@@ -1,4 +1,4 @@
-// The general study's report pages as the report tests walk them: how to
+// The report pages as the report tests walk them: how to
 // make each form and a record for it, how to fill one from the other, and
 // which record fields the page leaves out.
 #pragma once
@@ -16,6 +16,7 @@
 #include "records/page_record.h"
 #include "report/flox03/flox03_report.h"
 #include "report/flox06/flox06_report.h"
+#include "report/flox07/flox07_report.h"
 
 namespace reporttest {
 
@@ -51,6 +52,26 @@ inline const std::vector<TPageCase>& FilledPages() {
       FilledPage<TFlox03Page5Preview, TFlox03Pg5Data>("Page5", {"Eidos25", "aa25"}),
       FilledPage<TFlox03Page6Preview, TFlox03Pg6Data>("Page6", {}),
   };
+  return pages;
+}
+
+// The hotel study's own pages (its pages 4 and 5 are the general study's);
+// they print every field of their records.
+inline const std::vector<TPageCase>& HotelPages() {
+  static const std::vector<TPageCase> pages = {
+      FilledPage<TFlox07Page1Preview, TFlox07Pg1Data>("HotelPage1", {}),
+      FilledPage<TFlox07Page2Preview, TFlox07Pg2Data>("HotelPage2", {}),
+      FilledPage<TFlox07Page3Preview, TFlox07Pg3Data>("HotelPage3", {}),
+      FilledPage<TFlox07Page6Preview, TFlox07Pg6Data>("HotelPage6", {}),
+  };
+  return pages;
+}
+
+// The hotel study's six pages in record order: its own pages 1 to 3, the
+// general study's pages 4 and 5, its own page 6.
+inline const std::vector<TPageCase>& HotelFamilyPages() {
+  static const std::vector<TPageCase> pages = {HotelPages()[0],   HotelPages()[1],   HotelPages()[2],
+                                               FilledPages()[3], FilledPages()[4], HotelPages()[3]};
   return pages;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "report/flox03/flox03_report.h"
 #include "report/flox06/flox06_report.h"
+#include "report/flox07/flox07_report.h"
 #include "report_pages.h"
 #include "reportengine/output.h"
 #include "support/pdf_text.h"
@@ -52,9 +53,15 @@ std::vector<const void*> IndustryInstances() {
           Flox06Page11Preview, Flox06Page12Preview, Flox06Page13Preview, Flox06Page14Preview, Flox06Page15Preview};
 }
 
+std::vector<const void*> HotelInstances() {
+  return {Flox07Page1Preview, Flox07Page2Preview, Flox07Page3Preview,
+          Flox03Page4Preview, Flox03Page5Preview, Flox07Page6Preview};
+}
+
 bool NoFormLeft() {
   std::vector<const void*> all = SharedInstances();
   for (const void* form : IndustryInstances()) all.push_back(form);
+  for (const void* form : HotelInstances()) all.push_back(form);
   for (const void* form : all) {
     if (form != nullptr) return false;
   }
@@ -221,6 +228,21 @@ const TFamilyCase kFamilyCases[] = {
       {14, "ΠΑΡΑΡΤΗΜΑ Γ'"},
       {15, "ΟΔΗΓΙΕΣ ΕΝΕΡΓΕΙΩΝ ΟΜΑΔΑΣ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ"}},
      {{6, "Texnikes", 8}}},
+    // The hotel study: its pages 4 and 5 are the general study's, filled from its own records.
+    {"HotelStudy",
+     &kFlox07ReportFamily,
+     4,
+     6,
+     &HotelFamilyPages,
+     &HotelInstances,
+     7,
+     {{1, "ΕΝΕΡΓΗΤΙΚΗΣ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ"},
+      {2, "Α. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ"},
+      {3, "Β. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ"},
+      {4, "Ξηρής σκόνης φορητός"},
+      {5, "Ηλεκτρικοί φανοί χειρός"},
+      {6, "Δ. ΔΕΥΤΕΡΕΥΟΥΣΕΣ ΧΡΗΣΕΙΣ ΕΝΤΟΣ ΤΟΥ ΚΤΙΡΙΟΥ"}},
+     {}},
 };
 
 // The records of a family's study, one per filled page, in page order.
@@ -358,6 +380,14 @@ TEST_P(FamilyReport, TheCursorOfEachOutput) {
 
 INSTANTIATE_TEST_SUITE_P(Families, FamilyReport, testing::ValuesIn(kFamilyCases),
                          [](const testing::TestParamInfo<TFamilyCase>& info) { return info.param.name; });
+
+// The cursor test above shows the flag at work; the general study alone
+// keeps the hourglass while it prints.
+TEST(ReportFamilies, OnlyTheGeneralStudyPrintsWithTheHourglass) {
+  EXPECT_TRUE(kFlox03ReportFamily.hourglassWhilePrinting);
+  EXPECT_FALSE(kFlox06ReportFamily.hourglassWhilePrinting);
+  EXPECT_FALSE(kFlox07ReportFamily.hourglassWhilePrinting);
+}
 
 // Page 8 of the industry study shows the seventh record's Texnikes: empty,
 // an empty box; 255 characters, still fifteen pages (that the text is cut at

@@ -1,0 +1,119 @@
+// Tab "Μέτρα Πυροπροστασίας" of the hotel study: access, hydrants, gas and
+// the fire-protection measures, the measures in two framed boxes.
+#include "dialogs/flox03/flox03_pages.h"
+#include "dialogs/flox07/flox07_help.h"
+#include "dialogs/flox07/flox07_pages.h"
+
+namespace flox07 {
+namespace {
+
+using namespace dlg;
+
+constexpr int kRight = 670;
+constexpr int kCheckW = 18;  // a check box without a caption of its own
+
+// Tooltips that several labels share.
+constexpr const char* kHintSprinkler =
+    "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα καταιονισμού, ο τύπος του καθώς και η περιοχή που καλύπτει.";
+constexpr const char* kHintMains =
+    "Συμπληρώνεται αν υπάρχει μόνιμο υδροδοτικό πυροσβεστικό δίκτυο, ο τύπος του, η παροχή του καθώς ακι ο "
+    "αριθμός των πυρ/κών φωλιών.";
+constexpr const char* kHintSimple =
+    "Συμπληρώνεται αν υπάρχει απλό υδροδοτικό πυρ/κό δίκτυο καθώς και ο αριθμός των πυρ/κών ερμαρίων.";
+
+// Row positions.
+constexpr int kYAccess = 3, kYAccessEdit = 23, kYHydr1 = 46, kYHydr2 = 67, kYPanel = 90, kYGas = 113;
+constexpr int kYHeads = 136;
+constexpr int kBox1Y = 153, kBox1H = 94;
+constexpr int kYDet = kBox1Y + 5, kYExpl = kYDet + 21, kYCool = kYExpl + 21, kYOther = kYCool + 21;
+constexpr int kBox2Y = 250, kBox2H = 150;
+constexpr int kYSprk = kBox2Y + 18, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
+              kYSimple = kYSupply + 21, kYLocal = kYSimple + 21;
+// Columns of the check boxes and of the second half of the rows.
+constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 576, kCountX = 400, kCountEditX = 552;
+
+const TControlDef kControls[] = {
+    Lbl("9. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης", 8, kYAccess,
+        "Αναγράφονται οι οδοί με τις οποίες μπορεί να γίνει η προσπέλαση των πυ/κών οχημάτων στο κτίριο.", "Edit1"),
+    Ed("Edit1", 8, kYAccessEdit, kRight - 8, 200),
+    Lbl("10. Υδροστόμια", 8, kYHydr1, "Αναγράφονται τα υδροστόμια που βρίσκονται κοντά στο κτίριο."),
+    Lbl("1) Οδός:", 100, kYHydr1, nullptr, "Edit6"),
+    Ed("Edit6", 146, kYHydr1, 280, 45),
+    Lbl("Αριθ. :", 440, kYHydr1, nullptr, "Edit7"),
+    Ed("Edit7", 478, kYHydr1, 50, 6),
+    Lbl("2) Οδός", 100, kYHydr2, nullptr, "Edit8"),
+    Ed("Edit8", 146, kYHydr2, 280, 45),
+    Lbl("Αριθ. :", 440, kYHydr2, nullptr, "Edit9"),
+    Ed("Edit9", 478, kYHydr2, 50, 6),
+    Lbl("11. Θέση Ηλ. πίνακα:", 8, kYPanel, "Περιγράφεται σε ποιό σημείο βρίσκονται οι ηλεκτρικοί πίνακες.", "Edit2"),
+    Ed("Edit2", 122, kYPanel, kRight - 122, 200),
+    Lbl("15. Χρήση Υγραερίου ", 8, kYGas, "Αναγράφεται αν γίνεται χρήση υγραερίου και η ποσότητα.", "CheckBox1"),
+    Chk("CheckBox1", "", 122, kYGas, kCheckW),
+    Lbl("Ποσότητα :", 152, kYGas, nullptr, "Edit3"),
+    Ed("Edit3", 212, kYGas, 60, 9),
+    Lbl("lt", 275, kYGas),
+    Lbl("16. Χρήση Φωταερίου", 300, kYGas, "Αναγράφεται αν γίνεται χρήση φωταερίου.", "CheckBox3"),
+    Chk("CheckBox3", "", 414, kYGas, kCheckW),
+    // B. The measures: 1. preventive, in the first box.
+    Head("Β. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYHeads, csBold | csUnderline, nullptr, 0, 16),
+    Head("1. Προληπτικά μέτρα πυροπροστασίας ", 200, kYHeads, csBold, nullptr, 0, 16),
+    Box(4, kBox1Y, kRight - 2, kBox1H),
+    Lbl("Αυτόματο Σύστημα Πυρανίχνευσης", 12, kYDet,
+        "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα πυρανίχνευσης καθώς και η περιοχή που καλύπτει.", "CheckBox5"),
+    Chk("CheckBox5", "", kCheckX, kYDet, kCheckW),
+    Lbl("Περιοχή που καλύπτει", kMidX, kYDet, nullptr, "Edit4"),
+    Ed("Edit4", 330, kYDet, kRight - 8 - 330, 80),
+    Lbl("Αυτόματο Σύστημα Ανίχνευσης Εκρηκτικών Μιγμάτων ", 12, kYExpl,
+        "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα ανίχνευσης εκρηκτικών μειγμάτων", "CheckBox7"),
+    Chk("CheckBox7", "", 286, kYExpl, kCheckW),
+    Lbl("Απλός Ανιχνευτής Εκρηκτικών Μιγμάτων", 330, kYExpl, nullptr, "CheckBox9"),
+    Chk("CheckBox9", "", kCheck2X, kYExpl, kCheckW),
+    Lbl("Αυτόματη - Χειροκίνητη Ψύξη", 12, kYCool,
+        "Συμπληρώνεται αν υπάρχει ψύξη δεξαμενών [υγραερίου, καυσίμων, κ.λ.π.]", "CheckBox11"),
+    Chk("CheckBox11", "", 286, kYCool, kCheckW),
+    Lbl("Σύστημα Χειροκίνητης Αναγγελίας Πυρκαγιάς", 330, kYCool, nullptr, "CheckBox27"),
+    Chk("CheckBox27", "", kCheck2X, kYCool, kCheckW),
+    Lbl("Αλλο", 12, kYOther,
+        "Αναγράφεται κάθε επιπλέον μέτρο που δεν αναφέρεται στο υπόδειγμα της μελέτης.", "Edit5"),
+    Ed("Edit5", 46, kYOther, kRight - 8 - 46, 100),
+    // 2. Suppression measures, in the second box.
+    Box(4, kBox2Y, kRight - 2, kBox2H, "2. Κατασταλτικά μέτρα πυροπροστασίας:"),
+    Lbl("Αυτόματο Σύστημα Καταιονισμού", 12, kYSprk, kHintSprinkler, "CheckBox14"),
+    Chk("CheckBox14", "", kCheckX, kYSprk, kCheckW),
+    Chk("CheckBox15", "Τύπος Καταιονισμού ΥΓΡΟΥ ΤΥΠΟΥ", kMidX + 6, kYSprk, 0),
+    Chk("CheckBox16", "Τύπος Καταιονισμού ΞΗΡΟΥ ΤΥΠΟΥ", 440, kYSprk, 0),
+    Lbl("Αυτόματο σύστημα καταιονισμού με παροχή από το δίκτυο πόλης", 12, kYCity, kHintSprinkler, "CheckBox17"),
+    Chk("CheckBox17", "", 338, kYCity, kCheckW),
+    Lbl("Περιοχή που καλύπτει :", 364, kYCity, nullptr, "Edit10"),
+    Ed("Edit10", 484, kYCity, kRight - 8 - 484, 80),
+    Lbl("Μόνιμο Υδροδοτικό Πυρ/κό Δίκτυο", 12, kYMains, kHintMains, "CheckBox19"),
+    Chk("CheckBox19", "", kCheckX, kYMains, kCheckW),
+    Lbl("Κατηγορία I/II/III", kMidX, kYMains, kHintMains, "Edit11"),
+    Ed("Edit11", 300, kYMains, 36, 3),
+    Lbl("Παροχή Υδατος", 12, kYSupply, kHintMains),
+    Chk("CheckBox21", "ΔΙΚΤΥΟ ΠΟΛΗΣ", 96, kYSupply, 0),
+    Chk("CheckBox22", "ΑΝΤΛΗΤΙΚΟ ΣΥΓΚΡΟΤΗΜΑ", kMidX, kYSupply, 0),
+    Lbl("Αριθμός πυρ/κών φωλεών", kCountX, kYSupply, kHintMains, "Edit12"),
+    Ed("Edit12", kCountEditX, kYSupply, 50, 5),
+    Lbl("Απλό Υδροδοτικό Πυρ/κό Δίκτυο ", 12, kYSimple, kHintSimple, "CheckBox23"),
+    Chk("CheckBox23", "", kCheckX, kYSimple, kCheckW),
+    Lbl("Αριθμός πυρ/κών ερμαρίων:", kCountX, kYSimple, kHintSimple, "Edit13"),
+    Ed("Edit13", kCountEditX, kYSimple, 50, 5),
+    Lbl("Αυτόματο-Χειροκίνητο Σύστημα κατάσβεσης Τοπικής Εφαρμογής (Ναι/Οχι)", 12, kYLocal,
+        "Συμπληρώνεται αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής.", "CheckBox25"),
+    Chk("CheckBox25", "", 382, kYLocal, kCheckW),
+};
+
+}  // namespace
+
+// The controls carry the names of the general study's measures page, and
+// the two records have the same fields: the page binds them by that page's
+// table. Every field of the record is bound.
+const TPageDesc& Page3Desc() {
+  static const TPageDesc desc{kControls, flox03::Page3Desc().bindings, &ShowModalHelp<TFlox07Help3>};
+  return desc;
+}
+
+}  // namespace flox07
+
+TFlox07Page3Frame::TFlox07Page3Frame(QWidget* owner) : TEntryPage(owner, flox07::Page3Desc()) {}
