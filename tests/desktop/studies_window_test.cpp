@@ -169,8 +169,8 @@ TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
   EXPECT_FALSE(window->ImportJson(File("copy.flx"), File("bad.json")));
   EXPECT_TRUE(messages_.last().contains("99")) << messages_.last().toStdString();
 
-  // The street does not fit on paper: printing asks first, and going back
-  // prints nothing.
+  // The street does not fit on paper, in a general and in a hotel study:
+  // printing asks first, and going back prints nothing.
   std::vector<desk::TCutField> asked;
   window->goOnDespiteCuts = [&](const QString&, const std::vector<desk::TCutField>& cut) {
     asked = cut;
@@ -182,6 +182,15 @@ TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
   EXPECT_EQ(asked[0].caption, QString("Οδός"));
   EXPECT_EQ(asked[0].page, 1);
   EXPECT_LT(asked[0].charactersShown, asked[0].characters);
+
+  const QString hotel = File("hotel.flx");
+  ASSERT_TRUE(window->CreateStudy(hotel, 4));
+  Import(hotel, QString("[{\"slot\":14,\"fields\":{\"Odos\":\"Λεωφόρος Κωνσταντίνου Καραμανλή\"}}]").toUtf8());
+  asked.clear();
+  EXPECT_FALSE(window->PrintStudy(hotel));
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].caption, QString("Οδός"));
+  EXPECT_FALSE(asked[0].tab.isEmpty());
 }
 
 }  // namespace
