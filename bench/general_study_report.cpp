@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "records/cp1253.h"
-#include "report/flox03/flox03_family.h"
+#include "report/flox03/flox03_report.h"
 #include "report/flox03/flox03_report.h"
 
 namespace {
@@ -46,7 +46,8 @@ void BM_FillSixPages(benchmark::State& state) {
   TFlox03Page5Preview p5;
   TFlox03Page6Preview p6;
   TFlox03Report report;
-  for (auto _ : state) report.FillPages(study.r1, study.r2, study.r3, study.r4, study.r5, study.r6, 1);
+  const std::vector<TPageRecord*> records = study.Records();
+  for (auto _ : state) report.FillPages(records, 1);
 }
 BENCHMARK(BM_FillSixPages)->Unit(benchmark::kMicrosecond);
 

@@ -13,22 +13,17 @@
 #include "records/page_record.h"
 #include "records/stream.h"
 #include "records/stream_component.h"
+#include "records/study_slots.h"
 
 namespace {
 
-constexpr const char* kSlotClasses[] = {
-    "TFlox03Pg1Data", "TFlox03Pg2Data", "TFlox03Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data",
-    "TFlox03Pg6Data", "TFlox06Pg1Data", "TFlox06Pg2Data", "TFlox06Pg3Data", "TFlox06Pg4Data",
-    "TFlox06Pg5Data", "TFlox06Pg6Data", "TFlox06Pg7Data", "TFlox07Pg1Data", "TFlox07Pg2Data",
-    "TFlox07Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data", "TFlox07Pg6Data",
-};
 
 // A whole study as one stream component, walking its records as the study
 // document does.
 class TFullStudy : public TStreamComponent {
  public:
   TFullStudy() {
-    for (const char* name : kSlotClasses) records_.push_back(CreateRecord(*FindRecordClass(name)));
+    records_ = NewStudyRecords();
   }
   void Fill() {
     int salt = 0;

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QWidget>
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 
 #include "dialogs/controls.h"
@@ -61,7 +63,28 @@ std::string CutToField(std::string_view bytes, std::size_t fieldMax) {
   return std::string(bytes.substr(0, cut));
 }
 
+void FitControlsToFields(QWidget* root, std::span<const TBinding> table, const TPageRecord& record) {
+  std::map<QWidget*, int> shortest;
+  for (const TBinding& b : table) {
+    if (b.kind != TBindKind::Text) continue;
+    QWidget* control = Control<TEdit>(root, b.control);
+    if (control == nullptr) control = Control<TMemo>(root, b.control);
+    if (control == nullptr) continue;  // LoadBindings and CheckBindings tell
+    const int max = static_cast<int>(FieldInfo(record, b.field).maxLen);
+    auto [it, added] = shortest.emplace(control, max);
+    if (!added) it->second = std::min(it->second, max);
+  }
+  for (const auto& [control, max] : shortest) {
+    if (auto* edit = qobject_cast<TEdit*>(control)) {
+      edit->SetFieldMax(max);
+    } else if (auto* memo = qobject_cast<TMemo*>(control)) {
+      memo->SetFieldMax(max);
+    }
+  }
+}
+
 void LoadBindings(QWidget* root, std::span<const TBinding> table, const TPageRecord& record) {
+  FitControlsToFields(root, table, record);
   for (const TBinding& b : table) {
     const std::string& value = record.Get(b.field);
     switch (b.kind) {

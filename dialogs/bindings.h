@@ -60,6 +60,10 @@ char CodeForItem(const TCodeTable& table, int index);
 // maximum. A cut never leaves half of a CR LF line break behind.
 std::string CutToField(std::string_view bytes, std::size_t fieldMax);
 
+// Tells every edit and memo under root the maximum length of the field it
+// is bound to (the shortest, when it is bound to several), so that the user
+// cannot type more than the field stores. LoadBindings does it first.
+void FitControlsToFields(QWidget* root, std::span<const TBinding> table, const TPageRecord& record);
 // Sets every bound control under root from the record.
 void LoadBindings(QWidget* root, std::span<const TBinding> table, const TPageRecord& record);
 // Writes every bound control under root into the record; fields no row names

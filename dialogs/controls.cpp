@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -15,9 +16,6 @@
 
 namespace dlg {
 namespace {
-
-// What an unlimited QLineEdit allows.
-constexpr int kLineEditMax = 32767;
 
 bool IsLineBreak(QChar c) {
   return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
@@ -42,36 +40,93 @@ int CountedLength(const QString& text) {
 
 // ---------------------------------------------------------------------------
 
-QValidator::State TStorableValidator::validate(QString& input, int& /*pos*/) const {
-  return IsStorable(input) ? Acceptable : Invalid;
+namespace {
+
+int Effective(int limit, int fieldMax) {
+  int cap = kStoreLimit;
+  if (limit > 0) cap = std::min(cap, limit);
+  if (fieldMax > 0) cap = std::min(cap, fieldMax);
+  return cap;
+}
+
+}  // namespace
+
+QString NoticeText(const TAdmitted& admitted, int limit) {
+  QStringList parts;
+  if (!admitted.leftOut.isEmpty()) {
+    QStringList chars;
+    for (const uint c : admitted.leftOut.toUcs4()) chars << QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+    parts << QStringLiteral("Δεν αποθηκεύονται: ") + chars.join(QLatin1Char(' '));
+  }
+  if (admitted.cut) parts << QStringLiteral("Το πεδίο χωράει έως %1 χαρακτήρες").arg(limit);
+  return parts.join(QLatin1Char('\n'));
+}
+
+void ShowNotice(QWidget* control, const QString& notice) {
+  if (notice.isEmpty() || !control->isVisible()) return;
+  QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), notice, control, QRect(), 6000);
 }
 
 // ---------------------------------------------------------------------------
 
+// Filters every change of the edit's text that the user makes: the part that
+// differs from the text before is made storable and capped; the rest stays.
+class TEdit::TInputFilter : public QValidator {
+ public:
+  explicit TInputFilter(TEdit* edit) : QValidator(edit), edit_(edit) {}
+
+  State validate(QString& input, int& pos) const override {
+    const QString& before = edit_->accepted_;
+    if (edit_->loading_ || input == before) return Acceptable;
+    const qsizetype common = std::min(before.size(), input.size());
+    qsizetype prefix = 0;
+    while (prefix < common && before.at(prefix) == input.at(prefix)) ++prefix;
+    if (prefix > 0 && input.at(prefix - 1).isHighSurrogate()) --prefix;
+    qsizetype suffix = 0;
+    while (suffix < common - prefix && before.at(before.size() - 1 - suffix) == input.at(input.size() - 1 - suffix))
+      ++suffix;
+    if (suffix > 0 && input.at(input.size() - suffix).isLowSurrogate()) --suffix;
+    const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+    const int kept = static_cast<int>(prefix + suffix);
+    const int room = std::max(edit_->EffectiveLimit(), static_cast<int>(before.size())) - kept;
+    const TAdmitted admitted = AdmitInput(inserted, true, room);
+    if (admitted.text != inserted) {
+      input = input.left(prefix) + admitted.text + input.right(suffix);
+      pos = static_cast<int>(prefix + admitted.text.size());
+    }
+    edit_->Tell(admitted);
+    return Acceptable;
+  }
+
+ private:
+  TEdit* edit_;
+};
+
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-  setValidator(new TStorableValidator(this));
-  setMaxLength(kLineEditMax);
-  connect(this, &QLineEdit::textChanged, this, [this] { FitMaxLength(); });
+  setValidator(new TInputFilter(this));
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
 
-void TEdit::SetInputLimit(int limit) {
-  limit_ = std::max(0, limit);
-  FitMaxLength();
-}
+void TEdit::SetInputLimit(int limit) { limit_ = std::max(0, limit); }
+
+void TEdit::SetFieldMax(int max) { fieldMax_ = std::max(0, max); }
+
+int TEdit::EffectiveLimit() const { return Effective(limit_, fieldMax_); }
 
 void TEdit::SetText(const QString& text) {
-  // QLineEdit cuts a text to its maximum length; widen it first so that a
-  // loaded text longer than the input limit is shown (and stored) whole.
-  setMaxLength(std::max<int>(maxLength(), static_cast<int>(text.size())));
+  loading_ = true;
   setText(text);
+  loading_ = false;
+  accepted_ = text;
+  notice_.clear();
   setCursorPosition(0);  // a long text shows its beginning
-  FitMaxLength();
 }
 
-void TEdit::FitMaxLength() {
-  const int length = static_cast<int>(text().size());
-  const int cap = limit_ > 0 ? std::max(limit_, length) : std::max(kLineEditMax, length);
-  if (maxLength() != cap) setMaxLength(cap);
+void TEdit::Tell(const TAdmitted& admitted) {
+  const QString notice = NoticeText(admitted, EffectiveLimit());
+  if (notice.isEmpty()) return;
+  notice_ = notice;
+  ShowNotice(this, notice_);
 }
 
 // ---------------------------------------------------------------------------
@@ -83,11 +138,16 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
 
 void TMemo::SetInputLimit(int limit) { limit_ = std::max(0, limit); }
 
+void TMemo::SetFieldMax(int max) { fieldMax_ = std::max(0, max); }
+
+int TMemo::EffectiveLimit() const { return Effective(limit_, fieldMax_); }
+
 void TMemo::SetText(const QString& text) {
   QString lines = text;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   setPlainText(lines);
+  notice_.clear();
 }
 
 QString TMemo::Text() const {
@@ -109,34 +169,26 @@ QString TMemo::Text() const {
 int TMemo::Length() const { return static_cast<int>(Text().size()); }
 
 int TMemo::Room() const {
-  if (limit_ <= 0) return INT_MAX;
   const int length = Length();
   const int selected = CountedLength(textCursor().selectedText());
-  return std::max(limit_, length) - (length - selected);
+  return std::max(EffectiveLimit(), length) - (length - selected);
 }
 
-QString TMemo::Admit(const QString& input) const {
-  int room = Room();
-  QString out;
-  for (qsizetype i = 0; i < input.size() && room > 0; ++i) {
-    const QChar c = input.at(i);
-    if (IsLineBreak(c)) {
-      if (room < 2) break;
-      if (c == QLatin1Char('\r') && i + 1 < input.size() && input.at(i + 1) == QLatin1Char('\n')) ++i;
-      out.append(QLatin1Char('\n'));
-      room -= 2;
-    } else if (IsStorable(c.unicode())) {
-      out.append(c);
-      room -= 1;
-    }
+QString TMemo::Admit(const QString& input) {
+  const TAdmitted admitted = AdmitInput(input, false, Room());
+  const QString notice = NoticeText(admitted, EffectiveLimit());
+  if (!notice.isEmpty()) {
+    notice_ = notice;
+    ShowNotice(this, notice_);
   }
-  return out;
+  return admitted.text;
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
   const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !modified) {
     if (Room() < 2) {
+      Admit(QStringLiteral("\n"));  // tells that the memo is full
       event->accept();
       return;
     }
@@ -144,8 +196,9 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString typed = event->text();
-  const bool printable =
-      !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.isPrint(); });
+  const bool printable = !typed.isEmpty() && std::none_of(typed.begin(), typed.end(), [](QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+  });
   if (!printable) {
     QPlainTextEdit::keyPressEvent(event);
     return;

@@ -13,40 +13,54 @@
 #include <QStringList>
 #include <QValidator>
 
+#include "dialogs/text_codec.h"
+
 namespace dlg {
 
-// Refuses any text holding a character that code page 1253 cannot hold.
-class TStorableValidator : public QValidator {
-  Q_OBJECT
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override;
-};
+// The most characters any text control lets the user reach: a text binding
+// never writes more.
+inline constexpr int kStoreLimit = 255;
 
-// Single-line edit. The input limit is the most characters the user can
-// type (0: unlimited). A text set by the program is shown whole even when it
-// is longer than the limit; the user can then shorten it but not lengthen it.
+// Single-line edit. Typed, pasted, dropped and composed input is made
+// storable (see AdmitInput: line breaks and tabs become blanks) and capped at
+// EffectiveLimit(), so that what the edit shows is what its field stores.
+// Characters left out and input cut short are told in a notice beside the
+// edit. A text set by the program is shown whole, whatever the limit; the
+// user can then shorten it but not lengthen it.
 class TEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit TEdit(QWidget* parent = nullptr);
 
+  // The most characters the user can type (0: no limit of its own).
   void SetInputLimit(int limit);
   int InputLimit() const { return limit_; }
-  // Shows the text whole, whatever the input limit.
+  // The maximum length of the bound field (0: not bound).
+  void SetFieldMax(int max);
+  int FieldMax() const { return fieldMax_; }
+  // min(input limit, field maximum, kStoreLimit), ignoring the absent ones.
+  int EffectiveLimit() const;
+  // Shows the text whole, whatever the limit.
   void SetText(const QString& text);
   QString Text() const { return text(); }
+  // The last notice about input left out or cut short; empty when none.
+  QString Notice() const { return notice_; }
 
  private:
-  void FitMaxLength();
+  class TInputFilter;
+  void Tell(const TAdmitted& admitted);
+  QString accepted_;  // the text before the change being filtered
+  bool loading_ = false;
   int limit_ = 0;
+  int fieldMax_ = 0;
+  QString notice_;
 };
 
 // Multi-line memo. Its text joins the lines with carriage return and line
-// feed, and the input limit counts each line break as two characters, as the
-// stored text does. Typed, pasted, dropped and composed input alike is
-// filtered: characters that cannot be stored are dropped and the input is cut
-// at the limit. Tab moves the focus instead of typing a tab.
+// feed, and its limit counts each line break as two characters, as the
+// stored text does. Typed, pasted, dropped and composed input alike is made
+// storable and capped at EffectiveLimit(), with a notice as in TEdit. Tab
+// moves the focus instead of typing a tab.
 class TMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
@@ -54,13 +68,17 @@ class TMemo : public QPlainTextEdit {
 
   void SetInputLimit(int limit);
   int InputLimit() const { return limit_; }
-  // Shows the text whole, whatever the input limit. CR LF, a lone CR and a
+  void SetFieldMax(int max);
+  int FieldMax() const { return fieldMax_; }
+  int EffectiveLimit() const;
+  // Shows the text whole, whatever the limit. CR LF, a lone CR and a
   // lone LF each start a new line.
   void SetText(const QString& text);
   // The lines joined with CR LF.
   QString Text() const;
   // Length of Text(): every line break counts two.
   int Length() const;
+  QString Notice() const { return notice_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -72,10 +90,17 @@ class TMemo : public QPlainTextEdit {
   // How many characters (line breaks counting two) may replace the current
   // selection.
   int Room() const;
-  // The input made storable and cut to the room.
-  QString Admit(const QString& input) const;
+  // The input made storable and cut to the room; tells what was left out.
+  QString Admit(const QString& input);
   int limit_ = 0;
+  int fieldMax_ = 0;
+  QString notice_;
 };
+
+// The notice of input left out or cut short (empty when nothing was), and
+// showing it beside a control.
+QString NoticeText(const TAdmitted& admitted, int limit);
+void ShowNotice(QWidget* control, const QString& notice);
 
 // The application's style with the tighter metrics of the dialogs: narrower
 // tab padding, so that every tab caption of a family fits the dialog's

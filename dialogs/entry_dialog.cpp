@@ -3,8 +3,10 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,6 +18,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/entry_page.h"
 #include "dialogs/glyphs.h"
+#include "platform/font_faces.h"
 #include "platform/platform.h"
 
 namespace {
@@ -33,12 +36,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TEntryDialog::TEntryDialog(QWidget* owner, const QString& caption, TDialogBorder border, QSize size)
-    : QDialog(owner) {
-  setWindowTitle(caption);
+TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDialog(owner), sizeable_(desc.border == TDialogBorder::Sizeable) {
+  setObjectName(QString::fromLatin1(desc.objectName));
+  setWindowTitle(QString::fromUtf8(desc.caption));
   setModal(true);
   // The pages are laid out for a sans-serif face 11 pixels high.
-  QFont face(QStringLiteral("Liberation Sans"));
+  QFont face(platform::ScreenFontFamily("MS Sans Serif"));
   face.setPixelSize(11);
   setFont(face);
 
@@ -83,35 +86,56 @@ TEntryDialog::TEntryDialog(QWidget* owner, const QString& caption, TDialogBorder
   connect(HelpBtn, &QPushButton::clicked, this, [this] { Guarded("Οδηγίες συμπλήρωσης", &TEntryDialog::HelpBtnClick); });
   connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
 
-  if (border == TDialogBorder::FixedDialog) {
+  if (!sizeable_) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(size);
+    setFixedSize(desc.width, desc.height);
   } else {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    resize(size);
+    resize(desc.width, desc.height);
   }
+
+  for (const dlg::TTabDef& tab : desc.tabs) {
+    TEntryPageFrame* page = tab.create(this);
+    page->setObjectName(QString::fromLatin1(tab.objectName));
+    AddPage(page, QString::fromUtf8(tab.caption));
+  }
+  FormCreate();
 }
 
 TEntryDialog::~TEntryDialog() = default;
 
 void TEntryDialog::AddPage(TEntryPageFrame* page, const QString& tabCaption) {
-  PageControl1->addTab(page, tabCaption);
+  if (!sizeable_) {
+    PageControl1->addTab(page, tabCaption);
+    return;
+  }
+  // The page keeps at least the size its controls are placed in: a smaller
+  // window scrolls it, a larger one leaves it at the top left.
+  auto* scroller = new QScrollArea(PageControl1);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  page->setMinimumSize(page->PlacedSize());
+  scroller->setWidget(page);
+  PageControl1->addTab(scroller, tabCaption);
 }
 
 int TEntryDialog::PageCount() const { return PageControl1->count(); }
 
 TEntryPageFrame* TEntryDialog::Page(int index) const {
   if (index < 0 || index >= PageControl1->count()) return nullptr;
-  return qobject_cast<TEntryPageFrame*>(PageControl1->widget(index));
+  QWidget* tab = PageControl1->widget(index);
+  if (auto* scroller = qobject_cast<QScrollArea*>(tab)) tab = scroller->widget();
+  return qobject_cast<TEntryPageFrame*>(tab);
 }
 
 void TEntryDialog::FormCreate() {
   if (PageControl1->count() > 0) PageControl1->setCurrentIndex(0);
 }
 
-void TEntryDialog::LoadAll(std::initializer_list<const TPageRecord*> records) {
+void TEntryDialog::LoadPages(std::span<const TPageRecord* const> records) {
   if (static_cast<int>(records.size()) != PageCount()) throw std::invalid_argument("one record per page is needed");
   int index = 0;
   for (const TPageRecord* record : records) {
@@ -120,7 +144,7 @@ void TEntryDialog::LoadAll(std::initializer_list<const TPageRecord*> records) {
   }
 }
 
-void TEntryDialog::StoreAll(std::initializer_list<TPageRecord*> records) {
+void TEntryDialog::StorePages(std::span<TPageRecord* const> records) {
   if (static_cast<int>(records.size()) != PageCount()) throw std::invalid_argument("one record per page is needed");
   int index = 0;
   for (TPageRecord* record : records) {
@@ -146,6 +170,15 @@ void TEntryDialog::CloseBtnClick() { close(); }
 void TEntryDialog::reject() {
   // There is no cancel: every way of closing keeps what was typed.
   accept();
+}
+
+void TEntryDialog::keyPressEvent(QKeyEvent* event) {
+  // Escape would close the whole dialog from any field: it does nothing.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TEntryDialog::showEvent(QShowEvent* event) {

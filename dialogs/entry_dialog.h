@@ -1,15 +1,17 @@
 // The data-entry dialog shell shared by every study family: a tab control
 // with one entry page per tab over a button bar that previews, prints or
 // explains the page of the active tab. Closing, however it happens, counts as
-// accepting: the caller stores every page after the dialog returns.
+// accepting: the caller stores every page after the dialog returns. A family's
+// dialog is one TDialogDesc table.
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 
-#include <initializer_list>
+#include <memory>
+#include <span>
 
 class QFrame;
+class QKeyEvent;
 class QPushButton;
 class QTabWidget;
 class TEntryPageFrame;
@@ -17,13 +19,49 @@ class TPageRecord;
 
 enum class TDialogBorder {
   FixedDialog,  // fixed size, title bar with the close box only
-  Sizeable,
+  Sizeable,     // sizeable window; each page scrolls when the window is smaller than the page
 };
+
+namespace dlg {
+
+// One tab of a data-entry dialog.
+struct TTabDef {
+  const char* caption;                          // UTF-8
+  TEntryPageFrame* (*create)(QWidget* owner);   // e.g. &dlg::NewPage<TFlox03Page1Frame>
+  const char* objectName;                       // e.g. "Flox03Page1Frame1"
+};
+
+template <class Frame>
+TEntryPageFrame* NewPage(QWidget* owner) {
+  return new Frame(owner);
+}
+
+// A data-entry dialog as data. A fixed dialog's size is its client area, a
+// sizeable dialog's size its window.
+struct TDialogDesc {
+  const char* objectName;  // e.g. "Flox03InData"
+  const char* caption;     // UTF-8
+  TDialogBorder border;
+  int width;
+  int height;
+  std::span<const TTabDef> tabs;  // in tab order; one record per tab
+};
+
+}  // namespace dlg
 
 class TEntryDialog : public QDialog {
   Q_OBJECT
  public:
+  // Builds the dialog and its tabs from the description.
+  explicit TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc);
   ~TEntryDialog() override;
+
+  // Page k from record k, in tab order; the dialog keeps no reference to the
+  // records. Throws std::invalid_argument when the count differs from the
+  // number of pages, a record is missing or of another class than its page.
+  void LoadPages(std::span<const TPageRecord* const> records);
+  // Every page into its record, in tab order.
+  void StorePages(std::span<TPageRecord* const> records);
 
   int PageCount() const;
   // The entry page on a tab; nullptr outside 0..PageCount()-1.
@@ -51,20 +89,31 @@ class TEntryDialog : public QDialog {
   static constexpr int kButtonBarHeight = 33;
 
  protected:
-  // size: the client area of a fixed dialog, the window of a sizeable one.
-  TEntryDialog(QWidget* owner, const QString& caption, TDialogBorder border, QSize size);
-
-  // Appends a tab holding the page (the dialog takes ownership).
-  void AddPage(TEntryPageFrame* page, const QString& tabCaption);
-  // Page k from record k, in page order. Throws std::invalid_argument when
-  // the count differs from the number of pages.
-  void LoadAll(std::initializer_list<const TPageRecord*> records);
-  void StoreAll(std::initializer_list<TPageRecord*> records);
-
-  // Escape and the close box close the dialog as the close button does.
+  // The close box closes the dialog as the close button does; there is no
+  // cancel, so Escape does nothing here.
   void reject() override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Appends a tab holding the page (the dialog takes ownership).
+  void AddPage(TEntryPageFrame* page, const QString& tabCaption);
   void Guarded(const char* what, void (TEntryDialog::*action)());
+
+  bool sizeable_;
 };
+
+namespace dlg {
+
+// Dialog factories for the family table: a dialog class of its own, or the
+// plain shell built from a description.
+template <class Dialog>
+std::unique_ptr<TEntryDialog> NewDialog() {
+  return std::make_unique<Dialog>(nullptr);
+}
+template <const TDialogDesc& Desc>
+std::unique_ptr<TEntryDialog> NewDialogFrom() {
+  return std::make_unique<TEntryDialog>(nullptr, Desc);
+}
+
+}  // namespace dlg

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -14,8 +15,17 @@ TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameShape(QFrame::NoFrame);
   layout->addWidget(Panel1);
+  if (desc_.font.face != nullptr || desc_.font.points != 0) Panel1->setFont(dlg::ControlFont(Panel1->font(), desc_.font, 0));
   dlg::BuildControls(Panel1, desc_.controls, desc_.bindings);
   dlg::CheckBindings(Panel1, desc_.bindings, *working_);
+  dlg::FitControlsToFields(Panel1, desc_.bindings, *working_);
+  if (desc_.wire != nullptr) desc_.wire(*this);
+}
+
+QSize TEntryPageFrame::PlacedSize() const {
+  // The same room right and below as the controls keep from the top left.
+  const QRect placed = Panel1->childrenRect();
+  return {placed.right() + 1 + std::max(0, placed.left()), placed.bottom() + 1 + std::max(0, placed.top())};
 }
 
 TEntryPageFrame::~TEntryPageFrame() = default;

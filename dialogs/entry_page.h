@@ -8,21 +8,42 @@
 
 #include <memory>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 #include "dialogs/bindings.h"
 #include "dialogs/page_layout.h"
 #include "records/page_record.h"
 #include "reportengine/quickrep.h"
 
+class TEntryPageFrame;
+
 namespace dlg {
 
-// Everything that makes one page class: its controls, its bindings and its
-// help dialog (nullptr: the page has none).
+// Everything that makes one page class: its controls, its bindings, its
+// help dialog (nullptr: the page has none), the handlers it wires between
+// its controls and its default face.
 struct TPageDesc {
   std::span<const TControlDef> controls;
   std::span<const TBinding> bindings;
   int (*showHelp)(QWidget* owner) = nullptr;  // e.g. dlg::ShowModalHelp<THelpForm>
+  // Runs once, after the controls are built and before anything is loaded:
+  // connects the page's handlers (e.g. to QCheckBox::toggled, which fires on
+  // every real change of state, by the user or by a load, and never when a
+  // box is set to the state it already has).
+  void (*wire)(TEntryPageFrame& page) = nullptr;
+  // The face of every control that names none; {} keeps the dialog's.
+  TControlFont font = {};
 };
+
+// The control of the page with that object name; std::logic_error when
+// there is none of class W.
+template <class W>
+W* Find(QWidget& page, const char* name) {
+  W* widget = page.findChild<W*>(QString::fromLatin1(name));
+  if (widget == nullptr) throw std::logic_error(std::string("the page has no control ") + name);
+  return widget;
+}
 
 }  // namespace dlg
 
@@ -48,6 +69,10 @@ class TEntryPageFrame : public QFrame {
   const TPageRecord& WorkingRecord() const { return *working_; }
   std::span<const dlg::TBinding> Bindings() const { return desc_.bindings; }
   std::span<const dlg::TControlDef> Controls() const { return desc_.controls; }
+
+  // The size the controls are placed in, with the page's margin: the least
+  // size of the page in a sizeable dialog.
+  QSize PlacedSize() const;
 
   // The panel that holds every control, filling the whole page.
   QFrame* Panel1 = nullptr;

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "platform/font_faces.h"
+
 namespace dlg {
 namespace {
 
@@ -72,7 +74,7 @@ QPixmap HelpGlyph() {
   p.setPen(QPen(QColor(0, 50, 130), 1));
   p.setBrush(QColor(30, 100, 200));
   p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-  QFont font(QStringLiteral("Liberation Sans"));
+  QFont font(platform::ScreenFontFamily("Arial"));
   font.setPixelSize(13);
   font.setBold(true);
   p.setFont(font);

@@ -12,8 +12,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 
+#include "platform/font_faces.h"
 #include "platform/platform.h"
 
 namespace dlg {
@@ -22,18 +24,6 @@ namespace {
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// The old Windows faces and what the screen shows instead.
-struct TFaceMapping {
-  std::string_view designed;
-  const char* screen;
-};
-constexpr TFaceMapping kFaceMappings[] = {
-    {"MS Sans Serif", "Liberation Sans"},
-    {"Arial", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},
-};
 
 // Room around the texts on the panel, in pixels.
 constexpr int kMarginLeft = 16;
@@ -71,12 +61,6 @@ constexpr TRowSpacing kSpacingAboveClose{12, 3};
 
 }  // namespace
 
-QString ScreenFontFamily(std::string_view designedFace) {
-  for (const TFaceMapping& mapping : kFaceMappings)
-    if (mapping.designed == designedFace) return QString::fromLatin1(mapping.screen);
-  return Text(designedFace);
-}
-
 QPixmap BarGlyph() {
   QPixmap glyph(kGlyphWidth, kGlyphHeight);
   glyph.fill(QColor(0, 0, 128));
@@ -99,7 +83,7 @@ int ExecAndFree(QDialog* dialog) {
 THelpForm::THelpForm(const THelpFormTable& table, QWidget* owner)
     : QDialog(owner), table_(table) {
   setWindowTitle(Text(table_.caption));
-  QFont font(ScreenFontFamily(table_.face));
+  QFont font(platform::ScreenFontFamily(table_.face));
   font.setPointSize(table_.pointSize);
   setFont(font);
   BuildContent();
@@ -126,7 +110,12 @@ void THelpForm::BuildContent() {
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
 
-  panel_ = new QFrame(this);
+  // The panel scrolls when the window is made smaller than its texts need.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox1"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  panel_ = new QFrame;
   panel_->setObjectName(QStringLiteral("Panel1"));
   panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   QPalette palette = panel_->palette();
@@ -135,7 +124,8 @@ void THelpForm::BuildContent() {
                                          : palette.color(QPalette::Button));
   panel_->setPalette(palette);
   panel_->setAutoFillBackground(true);
-  outer->addWidget(panel_);
+  scroll->setWidget(panel_);
+  outer->addWidget(scroll);
 
   // The small buttons, in table order; a row places each where it stands.
   for (std::size_t i = 0; i < table_.buttons.size(); ++i) {
@@ -164,7 +154,7 @@ void THelpForm::BuildContent() {
     label->setWordWrap(wrap);
     if (!face.empty() || pointSize > 0) {
       QFont font = this->font();
-      if (!face.empty()) font.setFamily(ScreenFontFamily(face));
+      if (!face.empty()) font.setFamily(platform::ScreenFontFamily(face));
       if (pointSize > 0) font.setPointSize(pointSize);
       label->setFont(font);
     }

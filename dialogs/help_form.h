@@ -79,12 +79,10 @@ inline constexpr std::string_view kCloseCaption = "Εξοδος";
 // Light ivory, the panel colour of the general and industry studies' help.
 inline constexpr int kIvoryRed = 255, kIvoryGreen = 255, kIvoryBlue = 240;
 
-// The screen family that stands in for a designed font family: the old
-// Windows faces become their metric-compatible Liberation counterparts.
-QString ScreenFontFamily(std::string_view designedFace);
 
-// The dialog of one table. Its content lies on `Panel1`, which fills the
-// client area; the texts are labels `Label1`, `Label2`, … in table order
+// The dialog of one table, sizeable. Its content lies on `Panel1`, which
+// fills the client area and scrolls when the window is made smaller than the
+// texts need; the texts are labels `Label1`, `Label2`, … in table order
 // (a row with a second text has two labels); the small buttons and the close
 // button carry the table's names. The close button and the title bar's close
 // box close the dialog. Without an owner the dialog is made transient for

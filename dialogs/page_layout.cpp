@@ -1,6 +1,7 @@
 #include "dialogs/page_layout.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QFrame>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/controls.h"
+#include "platform/font_faces.h"
 
 namespace dlg {
 namespace {
@@ -24,12 +26,17 @@ const TCodeTable* CodesOf(std::span<const TBinding> bindings, const char* name) 
   return nullptr;
 }
 
+// Controls other than labels keep the page's font unless their row asks
+// for another.
+void ApplyFont(QWidget* control, const TControlDef& d) {
+  if (d.font.face != nullptr || d.font.points != 0 || (d.style & (csBold | csUnderline)) != 0) {
+    control->setFont(ControlFont(control->font(), d.font, d.style));
+  }
+}
+
 QWidget* MakeLabel(QWidget* panel, const TControlDef& d) {
   auto* label = new TLabel(Utf8(d.caption), panel);
-  QFont font = label->font();
-  font.setBold(d.style & csBold);
-  font.setUnderline(d.style & csUnderline);
-  label->setFont(font);
+  label->setFont(ControlFont(label->font(), d.font, d.style));
   Qt::Alignment align = (d.style & csTop) ? Qt::AlignTop : Qt::AlignVCenter;
   align |= (d.style & csCentre) ? Qt::AlignHCenter : (d.style & csRight) ? Qt::AlignRight : Qt::AlignLeft;
   label->setAlignment(align);
@@ -41,6 +48,16 @@ QWidget* MakeLabel(QWidget* panel, const TControlDef& d) {
 }
 
 }  // namespace
+
+QFont ControlFont(const QFont& base, const TControlFont& font, std::uint8_t style) {
+  QFont result = base;
+  if (font.face != nullptr) result.setFamily(platform::ScreenFontFamily(font.face));
+  // Points at 96 dpi, as the pages are laid out, whatever the screen.
+  if (font.points > 0) result.setPixelSize((font.points * 96 + 36) / 72);
+  result.setBold(style & csBold);
+  result.setUnderline(style & csUnderline);
+  return result;
+}
 
 void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span<const TBinding> bindings) {
   std::vector<QWidget*> tabChain;
@@ -58,6 +75,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         auto* edit = new TEdit(panel);
         edit->setObjectName(QString::fromLatin1(d.name));
         edit->SetInputLimit(d.limit);
+        ApplyFont(edit, d);
         edit->setGeometry(d.x, d.y, d.w, d.h);
         tabChain.push_back(edit);
         break;
@@ -66,6 +84,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         auto* memo = new TMemo(panel);
         memo->setObjectName(QString::fromLatin1(d.name));
         memo->SetInputLimit(d.limit);
+        ApplyFont(memo, d);
         memo->setGeometry(d.x, d.y, d.w, d.h);
         tabChain.push_back(memo);
         break;
@@ -74,6 +93,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         auto* box = new QCheckBox(Utf8(d.caption), panel);
         box->setObjectName(QString::fromLatin1(d.name));
         if (d.hint != nullptr) box->setToolTip(Utf8(d.hint));
+        ApplyFont(box, d);
         const int width = d.w > 0 ? d.w : box->sizeHint().width();
         box->setGeometry(d.x, d.y, width, d.h);
         tabChain.push_back(box);
@@ -88,6 +108,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         for (const TCodeItem& item : codes->items) items << Utf8(item.text);
         auto* group = new TRadioGroup(Utf8(d.caption), items, panel);
         group->setObjectName(QString::fromLatin1(d.name));
+        ApplyFont(group, d);
         group->setGeometry(d.x, d.y, d.w, d.h);
         for (QRadioButton* button : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
           tabChain.push_back(button);
@@ -106,6 +127,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
           frame->setFrameShadow(QFrame::Sunken);
           box = frame;
         }
+        ApplyFont(box, d);
         box->setGeometry(d.x, d.y, d.w, d.h);
         boxes.push_back(box);
         break;

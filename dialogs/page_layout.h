@@ -9,6 +9,7 @@
 
 #include "dialogs/bindings.h"
 
+class QFont;
 class QWidget;
 
 namespace dlg {
@@ -34,6 +35,14 @@ enum TCtlStyle : std::uint8_t {
   csWrap = 32,    // label text wraps inside its rectangle
 };
 
+// A control's face and size: a designed face ("Arial", "MS Sans Serif", ...,
+// shown as its installed counterpart) and points at 96 dpi. nullptr / 0:
+// what the page or dialog uses.
+struct TControlFont {
+  const char* face = nullptr;
+  int points = 0;
+};
+
 struct TControlDef {
   TCtlKind kind;
   const char* name;     // designer name (objectName); nullptr for fixed texts, boxes and lines
@@ -42,8 +51,22 @@ struct TControlDef {
   int limit = 0;        // edit or memo: input limit, 0 unlimited
   const char* hint = nullptr;   // UTF-8 tooltip
   const char* buddy = nullptr;  // label: the control a click on it focuses (or toggles)
-  std::uint8_t style = csPlain;
+  std::uint8_t style = csPlain;  // csBold, csUnderline: also for check boxes, edits and boxes
+  TControlFont font = {};
+
+  // The same control in another face and size, with more style bits:
+  // Head("Τίτλος", 8, 4).Font("Arial", 12), Lbl(...).Font("Arial", 10, csUnderline).
+  constexpr TControlDef Font(const char* face, int points, std::uint8_t moreStyle = csPlain) const {
+    TControlDef copy = *this;
+    copy.font = {face, points};
+    copy.style = static_cast<std::uint8_t>(copy.style | moreStyle);
+    return copy;
+  }
 };
+
+// The font of a control: base with the face and size of font (where given)
+// and bold and underline from the style bits.
+QFont ControlFont(const QFont& base, const TControlFont& font, std::uint8_t style);
 
 // Standard heights of one row of controls.
 inline constexpr int kRowH = 19;

@@ -1,5 +1,7 @@
 #include "dialogs/text_codec.h"
 
+#include <QList>
+
 #include "records/cp1253.h"
 
 namespace dlg {
@@ -36,6 +38,58 @@ QString StorableOnly(const QString& text) {
   out.reserve(text.size());
   for (const QChar ch : text) {
     if (ByteOf(ch.unicode()) >= 0) out.append(ch);
+  }
+  return out;
+}
+
+namespace {
+
+bool IsBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029; }
+
+// The storable base letter of a Latin letter with a diacritic, or 0.
+char32_t LatinBase(char32_t c) {
+  const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
+  const QList<uint> parts = decomposed.toUcs4();
+  if (parts.size() < 2 || QChar::script(parts.front()) != QChar::Script_Latin || !IsStorable(parts.front()))
+    return 0;
+  for (qsizetype i = 1; i < parts.size(); ++i)
+    if (!QChar::isMark(parts[i])) return 0;
+  return parts.front();
+}
+
+}  // namespace
+
+TAdmitted AdmitInput(const QString& input, bool singleLine, int room) {
+  TAdmitted out;
+  const QList<uint> chars = input.normalized(QString::NormalizationForm_C).toUcs4();
+  auto take = [&](char32_t c, int cost) {
+    if (cost > room) {
+      out.cut = true;
+      return;
+    }
+    out.text.append(QChar(static_cast<char16_t>(c)));
+    room -= cost;
+  };
+  for (qsizetype i = 0; i < chars.size() && !out.cut; ++i) {
+    const char32_t c = chars[i];
+    if (IsBreak(c) || (singleLine && c == U'\t')) {
+      if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n') ++i;
+      if (singleLine) {
+        take(U' ', 1);
+      } else {
+        take(U'\n', 2);
+      }
+    } else if (c < 0x20 || c == 0x7F) {
+      if (c == U'\t') take(c, 1);  // a memo keeps its tabs
+    } else if (IsStorable(c) && c != 0) {
+      take(c, 1);
+    } else if (const char32_t base = LatinBase(c)) {
+      take(base, 1);
+    } else if (!QChar::isMark(c) || out.text.isEmpty()) {
+      // A lone combining mark after a kept letter is part of that letter.
+      const QString shown = QString::fromUcs4(&c, 1);
+      if (!out.leftOut.contains(shown)) out.leftOut.append(shown);
+    }
   }
   return out;
 }

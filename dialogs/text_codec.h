@@ -20,6 +20,23 @@ bool IsStorable(const QString& text);
 // The text without the characters that cannot be stored.
 QString StorableOnly(const QString& text);
 
+// Input (typed, pasted, dropped or composed) made storable: the text to
+// insert, the characters left out (each once, in order of first sight) and
+// whether the room cut it short.
+struct TAdmitted {
+  QString text;
+  QString leftOut;
+  bool cut = false;
+};
+// Makes input storable. Decomposed letters are composed first. A Latin letter
+// with a diacritic the code page lacks keeps its base letter (é -> e); every
+// other character the code page cannot hold is left out, control characters
+// without a word. singleLine: line breaks (CR LF counting as one) and tabs
+// become single blanks; otherwise every line break becomes LF and takes two
+// of the room, as CR LF does when stored. room: the most characters the
+// input may take (line breaks counting as above).
+TAdmitted AdmitInput(const QString& input, bool singleLine, int room);
+
 // Record bytes to screen text, byte for byte; an undefined byte becomes its
 // private-use stand-in so that storing the text gives the same byte back.
 QString FromRecordBytes(std::string_view bytes);

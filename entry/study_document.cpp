@@ -8,40 +8,11 @@
 #include <string_view>
 
 #include "records/cp1253.h"
+#include "records/study_slots.h"
 
 TFlox03Pages* CurrentStudy = nullptr;
 
 namespace {
-
-template <class T>
-std::unique_ptr<TPageRecord> Make(TStreamComponent* owner) {
-  return std::make_unique<T>(owner);
-}
-
-// The nineteen slots in the order of the study file.
-using TCreateRecord = std::unique_ptr<TPageRecord> (*)(TStreamComponent* owner);
-
-const TCreateRecord kSlots[TFlox03Pages::kSlotCount] = {
-    &Make<TFlox03Pg1Data>,  // general study, page 1
-    &Make<TFlox03Pg2Data>,  // general study, page 2
-    &Make<TFlox03Pg3Data>,  // general study, page 3
-    &Make<TFlox03Pg4Data>,  // general study, page 4
-    &Make<TFlox03Pg5Data>,  // general study, page 5
-    &Make<TFlox03Pg6Data>,  // general study, page 6
-    &Make<TFlox06Pg1Data>,  // industry study, page 1
-    &Make<TFlox06Pg2Data>,  // industry study, page 2
-    &Make<TFlox06Pg3Data>,  // industry study, page 3
-    &Make<TFlox06Pg4Data>,  // industry study, page 4
-    &Make<TFlox06Pg5Data>,  // industry study, page 5
-    &Make<TFlox06Pg6Data>,  // industry study, page 6
-    &Make<TFlox06Pg7Data>,  // industry study, page 7
-    &Make<TFlox07Pg1Data>,  // hotel study, page 1
-    &Make<TFlox07Pg2Data>,  // hotel study, page 2
-    &Make<TFlox07Pg3Data>,  // hotel study, page 3
-    &Make<TFlox03Pg4Data>,  // hotel study, page 4: its own instance
-    &Make<TFlox03Pg5Data>,  // hotel study, page 5: its own instance
-    &Make<TFlox07Pg6Data>,  // hotel study, page 6
-};
 
 // The legal basis each study type writes into its first page before the
 // file is read; a value stored in the file replaces it.
@@ -63,7 +34,7 @@ constexpr TTypeDefault kTypeDefaults[] = {
 TFlox03Pages::TFlox03Pages(TStreamComponent* owner) : TStreamComponent(owner) {
   // The records belong to the document's own owner, as the document's
   // siblings; the document frees them itself.
-  for (int i = 0; i < kSlotCount; ++i) slots_[i] = kSlots[i](owner);
+  for (int i = 0; i < kSlotCount; ++i) slots_[i] = CreateRecord(StudySlotClass(i + 1), owner);
 }
 
 TFlox03Pages::~TFlox03Pages() {
@@ -76,6 +47,12 @@ TPageRecord& TFlox03Pages::Slot(int slot) {
     throw std::out_of_range("study slot " + std::to_string(slot) + " is outside 1..19");
   }
   return *slots_[slot - 1];
+}
+
+std::vector<TPageRecord*> TFlox03Pages::Records(std::span<const int> slots) {
+  std::vector<TPageRecord*> records;
+  for (const int slot : slots) records.push_back(&Slot(slot));
+  return records;
 }
 
 const TPageRecord& TFlox03Pages::Slot(int slot) const {

@@ -6,14 +6,17 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "records/page_record.h"
 #include "records/stream_component.h"
+#include "records/study_slots.h"
 
 class TFlox03Pages : public TStreamComponent {
  public:
-  static constexpr int kSlotCount = 19;
+  static constexpr int kSlotCount = kStudySlotCount;
 
   // Creates the nineteen records in slot order, each in its constructed state.
   explicit TFlox03Pages(TStreamComponent* owner = nullptr);
@@ -23,6 +26,9 @@ class TFlox03Pages : public TStreamComponent {
   // The record of a slot, 1..19; std::out_of_range outside.
   TPageRecord& Slot(int slot);
   const TPageRecord& Slot(int slot) const;
+  // The records of the slots, in the order given.
+  std::vector<TPageRecord*> Records(std::span<const int> slots);
+
   // The record of a slot as its class (std::bad_cast when the class differs).
   template <class T>
   T& Rec(int slot) { return dynamic_cast<T&>(Slot(slot)); }

@@ -1,33 +1,19 @@
 // The edit action of the study document: the family's data-entry dialog over
 // the family's records. The dialog is created, loaded from the records, run
 // modally and, however it was closed, stored back into the records; it is
-// freed in every case, also when one of these steps throws.
-#include <cstdio>
+// freed in every case, also when one of these steps throws. A study type
+// without a family opens nothing.
 #include <memory>
 
-#include "dialogs/flox03/flox03_indata.h"
 #include "entry/study_document.h"
+#include "entry/study_families.h"
 
 void TFlox03Pages::EditStudy(std::uint8_t studyType) {
-  switch (studyType) {
-    case 1:
-    case 2: {
-      auto dialog = std::make_unique<TFlox03InData>(nullptr);
-      dialog->LoadPages(Rec<TFlox03Pg1Data>(1), Rec<TFlox03Pg2Data>(2), Rec<TFlox03Pg3Data>(3),
-                        Rec<TFlox03Pg4Data>(4), Rec<TFlox03Pg5Data>(5), Rec<TFlox03Pg6Data>(6));
-      dialog->Execute();  // how it was closed does not matter: there is no cancel
-      dialog->StorePages(Rec<TFlox03Pg1Data>(1), Rec<TFlox03Pg2Data>(2), Rec<TFlox03Pg3Data>(3),
-                         Rec<TFlox03Pg4Data>(4), Rec<TFlox03Pg5Data>(5), Rec<TFlox03Pg6Data>(6));
-      return;
-    }
-    case 3:
-    case 4:
-      // The industry and hotel dialogs are not in place yet.
-      std::fprintf(stderr, "WinFlox03RDll: editing is not available yet for study type %u\n",
-                   static_cast<unsigned>(studyType));
-      std::fflush(stderr);
-      return;
-    default:
-      return;  // no family: nothing opens
-  }
+  const TStudyFamily* family = FindStudyFamily(studyType);
+  if (family == nullptr) return;
+  const std::vector<TPageRecord*> records = Records(family->recordSlots);
+  std::unique_ptr<TEntryDialog> dialog = family->createDialog();
+  dialog->LoadPages(std::span<const TPageRecord* const>(records.data(), records.size()));
+  dialog->Execute();  // how it was closed does not matter: there is no cancel
+  dialog->StorePages(records);
 }

@@ -9,7 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzz/study_slots.h"
+#include "records/stream.h"
+#include "records/study_slots.h"
 #include "records/stream.h"
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  auto study = flox_fuzz::NewStudy();
+  auto study = NewStudyRecords();
   TMemoryStream input(data, size);
   std::int64_t last = 0;
   for (auto& record : study) {
@@ -37,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (input.Position() > static_cast<std::int64_t>(size)) Fail("the reader moved past the data");
 
-  const std::vector<std::uint8_t> saved = flox_fuzz::SaveStudy(study);
-  auto again = flox_fuzz::NewStudy();
+  const std::vector<std::uint8_t> saved = SaveStudyRecords(study);
+  auto again = NewStudyRecords();
   TMemoryStream reread(saved);
   for (auto& record : again) {
     try {
@@ -51,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < study.size(); ++i)
     for (std::size_t p = 0; p < study[i]->PropCount(); ++p)
       if (study[i]->Get(p) != again[i]->Get(p)) Fail("a value changed on its way through the file");
-  if (flox_fuzz::SaveStudy(again) != saved) Fail("saving the read-back study gives other bytes");
+  if (SaveStudyRecords(again) != saved) Fail("saving the read-back study gives other bytes");
   return 0;
 }

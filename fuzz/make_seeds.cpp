@@ -5,7 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "fuzz/study_slots.h"
+#include "records/stream.h"
+#include "records/study_slots.h"
 #include "records/cp1253.h"
 
 namespace {
@@ -44,23 +45,23 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   try {
-    Study study = flox_fuzz::NewStudy();
-    Write(folder, "new-type4.flx", flox_fuzz::SaveStudy(study));
+    Study study = NewStudyRecords();
+    Write(folder, "new-type4.flx", SaveStudyRecords(study));
     study[0]->Set("Suntaxh", Cp("την 3/81 Π.Δ."));
-    Write(folder, "new-type1.flx", flox_fuzz::SaveStudy(study));
-    study = flox_fuzz::NewStudy();
+    Write(folder, "new-type1.flx", SaveStudyRecords(study));
+    study = NewStudyRecords();
     study[6]->Set("Suntaxh", Cp("  Π.Δ. 71/88  Αρθρο11  και Απόφ. 5905/Φ15/839  ΦΕΚ611/12/7/95"));
-    Write(folder, "new-type3.flx", flox_fuzz::SaveStudy(study));
+    Write(folder, "new-type3.flx", SaveStudyRecords(study));
 
     // Some Greek text in the first field of every record, a yes in the
     // second where it is a text, and a choice in every character.
-    study = flox_fuzz::NewStudy();
+    study = NewStudyRecords();
     for (auto& record : study) {
       record->Set(0, Cp("Πυροσβεστήρας ξηράς κόνεως"));
       for (std::size_t i = 0; i < record->PropCount(); ++i)
         if (record->Class().props[i].kind == TPropKind::Char) record->Set(i, Cp("Α"));
     }
-    Write(folder, "greek.flx", flox_fuzz::SaveStudy(study));
+    Write(folder, "greek.flx", SaveStudyRecords(study));
 
     // One record each in the forms the reader accepts from other writers.
     const Bytes sig = {'T', 'P', 'F', '0'};

@@ -2,7 +2,13 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 
@@ -45,7 +51,78 @@ QWindow* HostWindow() {
   return g_hostWindow.get();
 }
 
+// Greek texts for the few English ones Qt puts on the library's screens
+// (no Greek translation of Qt comes with the system).
+struct TGreekText {
+  const char* english;
+  const char* greek;
+};
+constexpr TGreekText kGreekTexts[] = {
+    {"OK", "Εντάξει"},           {"&OK", "&Εντάξει"},         {"Cancel", "Ακυρο"},
+    {"&Cancel", "&Ακυρο"},       {"Close", "Κλείσιμο"},       {"&Close", "&Κλείσιμο"},
+    {"Yes", "Ναι"},              {"&Yes", "&Ναι"},            {"No", "Οχι"},
+    {"&No", "&Οχι"},             {"Save", "Αποθήκευση"},      {"&Save", "&Αποθήκευση"},
+    {"Help", "Βοήθεια"},         {"Apply", "Εφαρμογή"},       {"Abort", "Διακοπή"},
+    {"Retry", "Επανάληψη"},      {"Ignore", "Παράβλεψη"},     {"&Undo", "&Αναίρεση"},
+    {"&Redo", "Ακύρωση α&ναίρεσης"}, {"Cu&t", "Απο&κοπή"},     {"&Copy", "Α&ντιγραφή"},
+    {"&Paste", "&Επικόλληση"},   {"Delete", "Διαγραφή"},      {"Select All", "Επιλογή όλων"},
+    {"Copy &Link Location", "Αντιγραφή &διεύθυνσης"},
+};
+
+class TGreekTranslator : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    if (context == nullptr || sourceText == nullptr) return {};
+    const std::string_view where(context);
+    if (where != "QPlatformTheme" && where != "QGnomeTheme" && where != "QDialogButtonBox" &&
+        where != "QLineEdit" && where != "QWidgetTextControl" && where != "QMessageBox")
+      return {};
+    for (const TGreekText& t : kGreekTexts)
+      if (std::string_view(t.english) == sourceText) return QString::fromUtf8(t.greek);
+    return {};
+  }
+};
+
+// A long tooltip of plain text is shown as rich text of a readable width;
+// the widget's own tooltip stays as it was set.
+class TReadableTips : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    const QString tip = widget->toolTip();
+    if (tip.isEmpty() || Qt::mightBeRichText(tip) || ReadableTip(tip) == tip) return false;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QToolTip::showText(help->globalPos(), ReadableTip(tip), widget, QRect(), widget->toolTipDuration());
+    return true;
+  }
+};
+
+QPointer<QCoreApplication> g_setUpFor;
+
 }  // namespace
+
+QString ReadableTip(const QString& plain) {
+  constexpr int kTipWidth = 360;  // pixels
+  if (QFontMetrics(QToolTip::font()).horizontalAdvance(plain) <= kTipWidth) return plain;
+  QString html = plain.toHtmlEscaped();
+  html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  return QStringLiteral("<table width=%1><tr><td>%2</td></tr></table>").arg(kTipWidth).arg(html);
+}
+
+void SetUpApplication() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr || g_setUpFor == app) return;
+  g_setUpFor = app;
+  QCoreApplication::installTranslator(new TGreekTranslator(app));
+  app->installEventFilter(new TReadableTips(app));
+}
 
 void SetApplicationWindow(std::uintptr_t hostWindow) {
   g_applicationWindow = hostWindow;
@@ -58,7 +135,10 @@ void SetApplicationWindow(std::uintptr_t hostWindow) {
 std::uintptr_t ApplicationWindow() { return g_applicationWindow; }
 
 bool EnsureApplication() {
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) return HasDisplay();
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+    SetUpApplication();
+    return HasDisplay();
+  }
   if (QCoreApplication::instance() != nullptr) {
     // The host runs a Qt application without widgets: nothing can be shown.
     return false;
@@ -70,6 +150,7 @@ bool EnsureApplication() {
   }
   new QApplication(g_argc, g_argv);  // kept for the life of the process
   QApplication::setQuitOnLastWindowClosed(false);
+  SetUpApplication();
   return HasDisplay();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace platform {
@@ -20,6 +21,15 @@ std::uintptr_t ApplicationWindow();
 // (an error box prints on stderr instead of blocking).
 bool EnsureApplication();
 bool HasDisplay();
+
+// Fits the application to the library's Greek screens, once per application
+// (EnsureApplication does it): the standard buttons of message boxes and
+// dialogs, and the edit menus, read Greek ("Εντάξει"), and long tooltips
+// wrap at a readable width instead of running across the screen.
+void SetUpApplication();
+// A plain tooltip text too long for one line of a readable width as rich
+// text that wraps at that width; a shorter one as it is.
+QString ReadableTip(const QString& plain);
 
 // Makes a top-level window of the library owned by the application window:
 // on X11 it becomes transient for the host window. Call before showing it.

@@ -82,6 +82,12 @@ constexpr TElementDef Field(const char* name, TRectDef rect, TFontDef font = kAr
   return {.kind = TElementKind::Label, .name = name, .rect = rect, .font = font, .align = align};
 }
 
+// A data label whose name differs from the record property that fills it.
+constexpr TElementDef FieldOf(const char* name, const char* property, TRectDef rect, TFontDef font = kArial10,
+                              TAlign align = TAlign::Left) {
+  return {.kind = TElementKind::Label, .name = name, .rect = rect, .font = font, .align = align, .property = property};
+}
+
 // The dotted fill-in line of a paper form, drawn at y from left over width.
 constexpr TElementDef Dots(int left, int y, int width) {
   return {.kind = TElementKind::HLine, .rect = {left, y - 2, width, 4}, .font = {}, .dotted = true};

@@ -1,6 +1,8 @@
 #include "report/report_assembly.h"
 
 #include <exception>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -13,13 +15,13 @@ namespace {
 // however it ends.
 class TPageForms {
  public:
-  explicit TPageForms(std::span<const TPageFormEntry> entries) : entries_(entries) {}
+  explicit TPageForms(std::span<const TReportPage> entries) : entries_(entries) {}
   ~TPageForms() { FreeAll(); }
   TPageForms(const TPageForms&) = delete;
   TPageForms& operator=(const TPageForms&) = delete;
 
   void CreateAll() {
-    for (const TPageFormEntry& entry : entries_) {
+    for (const TReportPage& entry : entries_) {
       entry.create();
       ++created_;
     }
@@ -30,18 +32,68 @@ class TPageForms {
   }
 
  private:
-  std::span<const TPageFormEntry> entries_;
+  std::span<const TReportPage> entries_;
   std::size_t created_ = 0;
 };
 
 }  // namespace
+
+namespace detail {
+
+void RequireClass(const TPageRecord& record, const TRecordClass& cls, const char* formName) {
+  if (&record.Class() != &cls) {
+    throw std::invalid_argument(std::string(formName) + " is filled from a " + cls.className + ", not from a " +
+                                record.Class().className);
+  }
+}
+
+}  // namespace detail
+
+TStudyReport::TStudyReport(std::span<const TReportPage> pages) : pages_(pages) {
+  QRCompositeReport1.OnAddReports = [this](qr::TQRCompositeReport& sender) { QRCompositeReport1AddReports(sender); };
+}
+
+namespace {
+
+TReportPageForm& CurrentForm(const TReportPage& page) {
+  TReportPageForm* form = page.current();
+  if (form == nullptr) throw std::logic_error(std::string("report page form ") + page.formName + " does not exist");
+  return *form;
+}
+
+}  // namespace
+
+void TStudyReport::FillPages(std::span<TPageRecord* const> records, std::uint8_t studyType) {
+  for (const TReportPage& page : pages_) {
+    if (page.record == kNoRecord) continue;
+    TReportPageForm& form = CurrentForm(page);
+    const auto index = static_cast<std::size_t>(page.record);
+    if (index >= records.size() || records[index] == nullptr) {
+      throw std::invalid_argument(std::string(page.formName) + ": the study has no record " +
+                                  std::to_string(page.record + 1));
+    }
+    const TPageRecord& record = *records[index];
+    page.fill(record);
+    if (page.needData != nullptr) {
+      form.QuickRep1.OnNeedData = [hook = page.needData, &form, &record](bool&) { hook(form, record); };
+    }
+  }
+  StudyType = studyType;
+}
+
+void TStudyReport::QRCompositeReport1AddReports(qr::TQRCompositeReport& sender) {
+  for (const TReportPage& page : pages_) {
+    if (page.onlyForStudyType != 0 && page.onlyForStudyType != StudyType) continue;
+    sender.Add(&CurrentForm(page).QuickRep1);
+  }
+}
 
 bool RunWholeReport(const TReportFamily& family, std::span<TPageRecord* const> records, std::uint8_t studyType,
                     TReportOutput output, const QString& pdfFile, std::string* error) {
   platform::SetScreenCursor(platform::TCursor::Hourglass);
   bool written = true;
   try {
-    TPageForms forms(family.pageForms);
+    TPageForms forms(family.pages);
     forms.CreateAll();
     {
       std::unique_ptr<TCompositeReportForm> composite = family.createComposite();

@@ -64,6 +64,9 @@ struct TElementDef {
   std::uint8_t frameWidth = 2;  // 2 or 3
   bool frameGrey = false;       // frame colour grey instead of black
   bool stretch = false;         // text block: grows downwards with its text
+  // Data label: the record property that fills it, where it differs from
+  // the label's name; nullptr: the property of the label's own name.
+  const char* property = nullptr;
 };
 
 struct TPageDef {

@@ -1,6 +1,7 @@
-// Outputs of page reports: PDF bytes and files, page images, and the capture
-// sink that stands in for the preview window and the printer in tests and
-// headless use.
+// Where the pages of a Preview() or Print() go: the capture sink that stands
+// in for the preview window and the printer in tests and headless use, or the
+// preview window and the printer themselves. The PDF and image renderers they
+// all use are in page_output.h.
 //
 // Every function here needs a running QGuiApplication (fonts); platform::
 // EnsureApplication() makes one where the host has none.
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QString>
 
+#include "reportengine/page_output.h"
 #include "reportengine/quickrep.h"
 
 namespace qr {
@@ -55,19 +57,6 @@ class TCaptureSink {
   double imageDpi_ = 0;
   std::vector<TCapturedRun> runs_;
 };
-
-// The pages as one PDF document, one A4 sheet per page report, fonts
-// embedded. Calls each page's need-data hook.
-QByteArray RenderPdf(const std::vector<TQuickRep*>& pages);
-
-// Writes RenderPdf(pages) to the file, replacing it only once the whole
-// document is written. False, with *error set, when the file cannot be
-// written (an existing file is then left as it was).
-bool WritePdf(const std::vector<TQuickRep*>& pages, const QString& fileName, QString* error = nullptr);
-
-// The page as an image of the whole A4 sheet at the given resolution, white
-// paper. Calls the page's need-data hook.
-QImage RenderImage(TQuickRep& page, double dpi);
 
 // What Preview() and Print() of page reports and composite reports do with
 // their pages: the installed capture sink records them; otherwise Preview

@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 #include "platform/platform.h"
-#include "reportengine/output.h"
+#include "reportengine/page_output.h"
 #include "reportengine/printing.h"
 #include "reportengine/renderer.h"
 

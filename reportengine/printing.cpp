@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 
 #include "platform/platform.h"
-#include "reportengine/output.h"
+#include "reportengine/page_output.h"
 #include "reportengine/renderer.h"
 
 namespace qr {

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextLayout>
+
+#include "platform/font_faces.h"
 #include <QTextOption>
 
 #include "reportengine/layout_cache.h"
@@ -23,18 +25,6 @@ constexpr double kUnitsPerPoint = 2540.0 / 72.0;
 // Slack added to a width measured from the text itself, so that laying the
 // text out again at that width cannot break it differently.
 constexpr double kWidthSlack = 1.0;
-
-struct TFamilyMap {
-  const char* described;
-  const char* installed;
-};
-constexpr TFamilyMap kFamilies[] = {
-    {"Arial", "Liberation Sans"},
-    {"MS Sans Serif", "Liberation Sans"},
-    {"Courier New", "Liberation Mono"},
-    {"MS Serif", "Liberation Serif"},
-    {"Times New Roman", "Liberation Serif"},
-};
 
 Qt::Alignment AlignmentOf(TAlign align) {
   switch (align) {
@@ -229,12 +219,7 @@ void PaintShape(QPainter& painter, const TElementDef& def, const QRectF& box) {
 }  // namespace
 
 QString InstalledFamily(const char* family) {
-  if (family != nullptr) {
-    for (const TFamilyMap& map : kFamilies) {
-      if (std::strcmp(map.described, family) == 0) return QString::fromLatin1(map.installed);
-    }
-  }
-  return QStringLiteral("Liberation Sans");
+  return platform::ScreenFontFamily(family != nullptr ? std::string_view(family) : std::string_view());
 }
 
 QFont PageFont(const TFontDef& def) {

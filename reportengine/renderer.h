@@ -27,10 +27,8 @@ namespace qr {
 inline constexpr double kUnitsPerTenth = 10.0;
 inline constexpr double kTenthsPerInch = 254.0;
 
-// The installed family standing in for a family of the page descriptions:
-// Arial and MS Sans Serif -> Liberation Sans, Courier New -> Liberation
-// Mono, MS Serif (and Times New Roman) -> Liberation Serif; anything else
-// Liberation Sans.
+// The installed family standing in for a family of the page descriptions
+// (platform::ScreenFontFamily).
 QString InstalledFamily(const char* family);
 
 // The font of an element, sized in renderer units (hundredths of a mm).

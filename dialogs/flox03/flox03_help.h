@@ -14,8 +14,6 @@ class TFlox03Help1Form : public dlg::THelpForm {
  public:
   explicit TFlox03Help1Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  // The close button's click: closes the dialog.
-  void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Οικοδομική Σύσταση".
@@ -25,23 +23,18 @@ class TFlox03Help2Form : public dlg::THelpForm {
  public:
   explicit TFlox03Help2Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Μέτρα Πυροπροστασίας"; its two small buttons
-// open TFlox03Help31Form and TFlox03Help32Form on top of it.
+// (BitBtn1 beside "2. Ειδικά προληπτικά μέτρα.", BitBtn2 beside
+// "3. Κατασταλτικά μέτρα") open TFlox03Help31Form and TFlox03Help32Form on
+// top of it; the close button, as in every help dialog, closes it.
 class TFlox03Help3Form : public dlg::THelpForm {
   Q_OBJECT
 
  public:
   explicit TFlox03Help3Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  // The small button beside "2. Ειδικά προληπτικά μέτρα.".
-  void BitBtn1Click() { OpenSubDialog(0); }
-  // The small button beside "3. Κατασταλτικά μέτρα".
-  void BitBtn2Click() { OpenSubDialog(1); }
-  // The close button.
-  void BitBtn3Click() { close(); }
 };
 
 // "Ειδικά προληπτικά μέτρα", opened from TFlox03Help3Form.
@@ -51,7 +44,6 @@ class TFlox03Help31Form : public dlg::THelpForm {
  public:
   explicit TFlox03Help31Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // "Κατασταλτικά μέτρα", opened from TFlox03Help3Form.
@@ -61,7 +53,6 @@ class TFlox03Help32Form : public dlg::THelpForm {
  public:
   explicit TFlox03Help32Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Ομάδες Πυρόσβεσης".
@@ -71,5 +62,4 @@ class TFlox03Help6Form : public dlg::THelpForm {
  public:
   explicit TFlox03Help6Form(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };

@@ -4,17 +4,14 @@
 #include "dialogs/entry_dialog.h"
 #include "dialogs/flox03/flox03_pages.h"
 
+// Client area 655 x 514, fixed frame; six tabs over records 1 to 6.
+extern const dlg::TDialogDesc kFlox03InData;
+
+// The general study's dialog with its pages by name.
 class TFlox03InData : public TEntryDialog {
   Q_OBJECT
  public:
   explicit TFlox03InData(QWidget* owner = nullptr);
-
-  // Page k from record k; the dialog keeps no reference to the records.
-  void LoadPages(const TFlox03Pg1Data& r1, const TFlox03Pg2Data& r2, const TFlox03Pg3Data& r3,
-                 const TFlox03Pg4Data& r4, const TFlox03Pg5Data& r5, const TFlox03Pg6Data& r6);
-  // Every page into its record.
-  void StorePages(TFlox03Pg1Data& r1, TFlox03Pg2Data& r2, TFlox03Pg3Data& r3, TFlox03Pg4Data& r4,
-                  TFlox03Pg5Data& r5, TFlox03Pg6Data& r6);
 
   TFlox03Page1Frame* Flox03Page1Frame1;
   TFlox03Page2Frame* Flox03Page2Frame1;

@@ -1,5 +1,5 @@
 // Tab "Οικοδομική Σύσταση": the building and its surroundings.
-#include "dialogs/flox03/flox03_codes.h"
+#include "dialogs/code_tables.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 
@@ -12,13 +12,15 @@ constexpr int kRight = 643;
 // Rows of the items 1 to 6.
 constexpr int kY1 = 3, kY2 = 24, kY3 = 45, kY4 = 66;
 // The box of the four radio groups.
-constexpr int kRadioY = 89, kRadioH = 150;
-constexpr int kGroupY = kRadioY + 2, kGroupH = kRadioH - 4;
+// The box is a few pixels taller than the longest group, so that the last
+// item ("Τίποτα") keeps clear of its bottom edge.
+constexpr int kRadioY = 89, kRadioH = 155;
+constexpr int kGroupY = kRadioY + 2, kGroupH = kRadioH - 6;
 // The rows under it.
-constexpr int kYOther = 243, kYCover = 264, kYExits = 285;
-constexpr int kExitBoxY = 306, kExitBoxH = 62;
+constexpr int kYOther = 248, kYCover = 269, kYExits = 290;
+constexpr int kExitBoxY = 311, kExitBoxH = 62;
 constexpr int kYExit1 = kExitBoxY + 17, kYExit2 = kYExit1 + 21;
-constexpr int kYLight = 371, kYNear = 393, kYNear1 = 409, kYNear2 = 430;
+constexpr int kYLight = 376, kYNear = 397, kYNear1 = 413, kYNear2 = 434;
 
 const TControlDef kControls[] = {
     // 1. to 6.

@@ -24,8 +24,10 @@ constexpr int kYAccess = 3, kYAccessEdit = 23, kYHydr1 = 46, kYHydr2 = 67, kYPan
 constexpr int kYHeads = 136;
 constexpr int kBox2Y = 153, kBox2H = 94;
 constexpr int kYDet = kBox2Y + 5, kYExpl = kYDet + 21, kYCool = kYExpl + 21, kYOther = kYCool + 21;
-constexpr int kBox3Y = 250, kBox3H = 150;
-constexpr int kYSprk = kBox3Y + 18, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
+// Heading 3 stands above its box as heading 2 does.
+constexpr int kYHead3 = kBox2Y + kBox2H + 3;
+constexpr int kBox3Y = kYHead3 + 17, kBox3H = 136;
+constexpr int kYSprk = kBox3Y + 5, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
               kYSimple = kYSupply + 21, kYLocal = kYSimple + 21;
 // Columns of the check boxes and of the second half of the rows.
 constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 556, kCountX = 384, kCountEditX = 522;
@@ -75,7 +77,8 @@ const TControlDef kControls[] = {
         "Αναγράφεται κάθε επιπλέον μέτρο που δεν αναφέρεται στο υπόδειγμα της μελέτης.", "Edit5"),
     Ed("Edit5", 46, kYOther, kRight - 8 - 46, 100),
     // 3. Suppression measures.
-    Box(4, kBox3Y, kRight, kBox3H, "3. Κατασταλτικά μέτρα πυροπροστασίας:"),
+    Head("3. Κατασταλτικά μέτρα πυροπροστασίας:", 8, kYHead3, csBold, nullptr, 0, 16),
+    Box(4, kBox3Y, kRight, kBox3H),
     Lbl("Αυτόματο Σύστημα Καταιονισμού", 12, kYSprk, kHintSprinkler, "CheckBox14"),
     Chk("CheckBox14", "", kCheckX, kYSprk, kCheckW),
     Chk("CheckBox15", "Τύπος Καταιονισμού ΥΓΡΟΥ ΤΥΠΟΥ", kMidX + 6, kYSprk, 0),

@@ -1,135 +1,58 @@
 // Tab "Πυροσβεστήρες" (first): extinguishers and equipment, rows 1 to 19.
-#include <string>
-
+// Rows 1 to 11 edit only the quantity and the remarks; rows 12 to 19 edit
+// everything but the kind.
+#include "dialogs/equipment_grid_page.h"
 #include "dialogs/flox03/flox03_pages.h"
-#include "dialogs/page_tables.h"
 
 namespace flox03 {
 namespace {
 
 using namespace dlg;
 
-// Columns of the grid.
-struct TColumn {
-  int x, w;
+constexpr TGridColumns kColumns = {{
+    {4, 22, "Α/Α", nullptr, "aa", csCentre},
+    {28, 180, "Είδος πυροσβεστήρα ή μέσου", nullptr, "Eidos"},
+    {210, 44, "Διεθνές", "Σύμβ.", "Symbol", csCentre},
+    {256, 38, "Ποσότ.", nullptr, "Poso"},
+    {296, 134, "Τρόπος λειτουργίας", nullptr, "Use"},
+    {432, 62, "Χρόνος", "επιθεώρ.", "Time"},
+    {496, 149, "Παρατηρήσεις", nullptr, "Comments"},
+}};
+
+constexpr TGridCellDef kPressure = F("Με πίεση αδρανούς αερίου");
+constexpr TGridCellDef kRelease = F("Εκτόνωση αερίου-χιόνος");
+constexpr TGridCellDef kYearly = F("ανά 12μηνο");
+constexpr TGridCellDef kHalfYearly = F("ανά 6μηνο");
+
+constexpr TGridRowDef kRows[] = {
+    {1, {F("1"), F("Ξηρής σκόνης φορητός 6 χλγ."), F("P"), E(1, 5), kPressure, kYearly, E(2, 60)}},
+    {2, {F("2"), F("Ξηρής σκόνης φορητός 12 χλγ."), F("P"), E(3, 5), kPressure, kYearly, E(4, 60)}},
+    {3, {F("3"), F("Ξηρής σκόνης τροχήλατος 25 χλγ."), F("P"), E(5, 5), kPressure, kYearly, E(6, 60)}},
+    {4, {F("4"), F("Ξηρής σκόνης τροχήλατος 50 χλγ."), F("P"), E(7, 5), kPressure, kYearly, E(8, 60)}},
+    {5, {F("5"), F("Ξηρής σκόνης οροφής 6 χλγ."), F("P"), E(9, 5), kPressure, kYearly, E(10, 60)}},
+    {6, {F("6"), F("Ξηρής σκόνης οροφής 12 χλγ."), F("P"), E(11, 5), kPressure, kYearly, E(12, 60)}},
+    {7, {F("7"), F("Διοξειδίου άνθρακα φορητός 6 χλγ."), F("C"), E(13, 5), kRelease, kHalfYearly, E(14, 60)}},
+    {8, {F("8"), F("Διοξειδίου άνθρακα φορητός 12 χλγ."), F("C"), E(15, 5), kRelease, kHalfYearly, E(16, 60)}},
+    {9, {F("9"), F("Διοξειδίου άνθρακα οροφής 6 χλγ."), F("C"), E(17, 5), kRelease, kHalfYearly, E(18, 60)}},
+    {10, {F("10"), F("Διοξειδίου άνθρακα οροφής 12 χλγ."), F("C"), E(19, 5), kRelease, kHalfYearly, E(20, 60)}},
+    {11, {F("11"), F("Αφρού μηχανικού φορητός 10 λιτρ."), F("WF"), E(22, 5), kPressure, kHalfYearly, E(25, 60)}},
+    {12, {F("12"), F("Αναπνευστικές συσκευές κλειστού\nκυκλώματος οξυγόνου."), E(26, 4), E(27, 5), E(28, 60), E(29, 12), E(30, 60)}},
+    {13, {F("13"), F("Αναπνευστικές συσκευές ανοικτού\nκυκλώματος πεπιεσμένου αέρος."), E(31, 4), E(32, 5), E(33, 60), E(34, 12), E(35, 60)}},
+    {14, {F("14"), F("Ατομικές προσωπίδες με φίλτρο"), E(36, 4), E(37, 5), E(38, 60), E(39, 12), E(40, 30)}},
+    {15, {F("15"), F("Στολές αμιάντου προσέγγισης"), E(41, 4), E(42, 5), E(43, 60), E(44, 12), E(45, 30)}},
+    {16, {F("16"), F("Στολές αμιάντου διέλευσης"), E(46, 4), E(47, 5), E(48, 60), E(49, 12), E(50, 30)}},
+    {17, {F("17"), F("Στολές αμμωνίας"), E(51, 4), E(52, 5), E(53, 60), E(54, 12), E(55, 30)}},
+    {18, {F("18"), F("Φτυάρια"), E(56, 4), E(57, 5), E(58, 60), E(59, 12), E(60, 30)}},
+    {19, {F("19"), F("Σκαπάνες"), E(61, 4), E(62, 5), E(63, 60), E(64, 12), E(65, 30)}},
 };
-constexpr TColumn kNo{4, 22}, kKind{28, 180}, kSymbol{210, 44}, kQuantity{256, 38}, kMode{296, 134},
-    kInterval{432, 62}, kRemarks{496, 149};
-constexpr int kHeadY = 2, kGridTop = 33, kRowH = 21, kTallRowH = 26;
 
-constexpr const char* kPressure = "Με πίεση αδρανούς αερίου";
-constexpr const char* kRelease = "Εκτόνωση αερίου-χιόνος";
-constexpr const char* kYearly = "ανά 12μηνο";
-constexpr const char* kHalfYearly = "ανά 6μηνο";
-
-// Rows 1 to 11: kind, symbol, mode and interval are fixed; the quantity and
-// the remarks are edited.
-struct TFixedRow {
-  const char* kind;
-  const char* symbol;
-  int quantityEdit, remarksEdit;
-  const char* mode;
-  const char* interval;
-};
-const TFixedRow kFixedRows[] = {
-    {"Ξηρής σκόνης φορητός 6 χλγ.", "P", 1, 2, kPressure, kYearly},
-    {"Ξηρής σκόνης φορητός 12 χλγ.", "P", 3, 4, kPressure, kYearly},
-    {"Ξηρής σκόνης τροχήλατος 25 χλγ.", "P", 5, 6, kPressure, kYearly},
-    {"Ξηρής σκόνης τροχήλατος 50 χλγ.", "P", 7, 8, kPressure, kYearly},
-    {"Ξηρής σκόνης οροφής 6 χλγ.", "P", 9, 10, kPressure, kYearly},
-    {"Ξηρής σκόνης οροφής 12 χλγ.", "P", 11, 12, kPressure, kYearly},
-    {"Διοξειδίου άνθρακα φορητός 6 χλγ.", "C", 13, 14, kRelease, kHalfYearly},
-    {"Διοξειδίου άνθρακα φορητός 12 χλγ.", "C", 15, 16, kRelease, kHalfYearly},
-    {"Διοξειδίου άνθρακα οροφής 6 χλγ.", "C", 17, 18, kRelease, kHalfYearly},
-    {"Διοξειδίου άνθρακα οροφής 12 χλγ.", "C", 19, 20, kRelease, kHalfYearly},
-    {"Αφρού μηχανικού φορητός 10 λιτρ.", "WF", 22, 25, kPressure, kHalfYearly},
-};
-constexpr int kQuantityLimit = 5, kRemarksLimit = 60;
-
-// Rows 12 to 19: only the kind is fixed; symbol, quantity, mode, interval
-// and remarks are the edits firstEdit to firstEdit + 4.
-struct TEditedRow {
-  const char* kind;  // '\n' parts a kind that takes two lines
-  int firstEdit;
-  int remarksLimit;
-};
-const TEditedRow kEditedRows[] = {
-    {"Αναπνευστικές συσκευές κλειστού\nκυκλώματος οξυγόνου.", 26, 60},
-    {"Αναπνευστικές συσκευές ανοικτού\nκυκλώματος πεπιεσμένου αέρος.", 31, 60},
-    {"Ατομικές προσωπίδες με φίλτρο", 36, 30},
-    {"Στολές αμιάντου προσέγγισης", 41, 30},
-    {"Στολές αμιάντου διέλευσης", 46, 30},
-    {"Στολές αμμωνίας", 51, 30},
-    {"Φτυάρια", 56, 30},
-    {"Σκαπάνες", 61, 30},
-};
-constexpr int kSymbolLimit = 4, kModeLimit = 60, kIntervalLimit = 12;
-
-const TPageDesc& Build() {
-  static TPageTables t;
-  auto edit = [&](int number) { return t.Keep("Edit" + std::to_string(number)); };
-  auto field = [&](const char* stem, int row) { return t.Keep(stem + std::to_string(row)); };
-  auto fixed = [&](const char* text, TColumn c, int y, int h, std::uint8_t style = csPlain) {
-    t.Add(Head(text, c.x, y, style, nullptr, c.w, h));
-  };
-  auto edited = [&](const char* name, TColumn c, int y, int limit) { t.Add(Ed(name, c.x, y, c.w, limit)); };
-
-  // Column headings and the lines between the columns.
-  fixed("Α/Α", kNo, kHeadY, 28, csCentre);
-  fixed("Είδος πυροσβεστήρα ή μέσου", kKind, kHeadY, 28, csCentre);
-  fixed("Διεθνές", kSymbol, kHeadY, 14, csCentre);
-  fixed("Σύμβ.", kSymbol, kHeadY + 14, 14, csCentre);
-  fixed("Ποσότ.", kQuantity, kHeadY, 28, csCentre);
-  fixed("Τρόπος λειτουργίας", kMode, kHeadY, 28, csCentre);
-  fixed("Χρόνος", kInterval, kHeadY, 14, csCentre);
-  fixed("επιθεώρ.", kInterval, kHeadY + 14, 14, csCentre);
-  fixed("Παρατηρήσεις", kRemarks, kHeadY, 28, csCentre);
-  constexpr int kGridBottom = kGridTop + 17 * kRowH + 2 * kTallRowH;
-  t.Add(HLine(kNo.x, kGridTop - 3, kRemarks.x + kRemarks.w - kNo.x));
-  for (const TColumn& c : {kKind, kSymbol, kQuantity, kMode, kInterval, kRemarks})
-    t.Add(VLine(c.x - 2, kHeadY, kGridBottom - kHeadY));
-
-  int y = kGridTop;
-  int row = 1;
-  for (const TFixedRow& r : kFixedRows) {
-    fixed(t.Keep(std::to_string(row)), kNo, y, kRowH, csCentre);
-    fixed(r.kind, kKind, y, kRowH);
-    fixed(r.symbol, kSymbol, y, kRowH, csCentre);
-    edited(edit(r.quantityEdit), kQuantity, y, kQuantityLimit);
-    fixed(r.mode, kMode, y, kRowH);
-    fixed(r.interval, kInterval, y, kRowH);
-    edited(edit(r.remarksEdit), kRemarks, y, kRemarksLimit);
-    t.Bind(edit(r.quantityEdit), field("Poso", row), TBindKind::Text);
-    t.Bind(edit(r.remarksEdit), field("Comments", row), TBindKind::Text);
-    y += kRowH;
-    ++row;
-  }
-  for (const TEditedRow& r : kEditedRows) {
-    const bool tall = std::string(r.kind).find('\n') != std::string::npos;
-    const int h = tall ? kTallRowH : kRowH;
-    const int editY = y + (h - kRowH) / 2;
-    fixed(t.Keep(std::to_string(row)), kNo, y, h, csCentre);
-    fixed(r.kind, kKind, y, h);
-    edited(edit(r.firstEdit), kSymbol, editY, kSymbolLimit);
-    edited(edit(r.firstEdit + 1), kQuantity, editY, kQuantityLimit);
-    edited(edit(r.firstEdit + 2), kMode, editY, kModeLimit);
-    edited(edit(r.firstEdit + 3), kInterval, editY, kIntervalLimit);
-    edited(edit(r.firstEdit + 4), kRemarks, editY, r.remarksLimit);
-    int e = r.firstEdit;
-    for (const char* stem : {"Symbol", "Poso", "Use", "Time", "Comments"})
-      t.Bind(edit(e++), field(stem, row), TBindKind::Text);
-    y += h;
-    ++row;
-  }
-  static const TPageDesc desc = t.Desc();
-  return desc;
-}
+constexpr TGridLayoutDef kLayout{.headY = 2, .headH = 28, .gridTop = 33, .rowH = 21, .tallRowH = 26, .editDy = 0};
 
 }  // namespace
 
 const TPageDesc& Page4Desc() {
-  static const TPageDesc& desc = Build();
-  return desc;
+  static const TGridPage page(kColumns, kRows, kLayout);
+  return page.Desc();
 }
 
 }  // namespace flox03

@@ -3,7 +3,6 @@
 // The heading (name, register and licence numbers, the study title in a
 // double-ruled box, legal basis and author) stands above one heavy-ruled box
 // that holds section "Α. ΣΤΟΙΧΕΙΑ ΕΠΙΧΕΙΡΗΣΗΣ" with its ten numbered items.
-#include "report/field_binding.h"
 #include "report/flox03/flox03_report.h"
 #include "report/page_elements.h"
 
@@ -32,6 +31,8 @@ constexpr int y8 = y7 + 100;        // 8. fire-protection leader
 constexpr int y9 = y8 + 100;        // 9. deputy leader
 constexpr int y10 = y9 + 100;       // 10. fire-protection staff
 
+// Every data label shows the record field of its name. The register number
+// and the owner's name are kept in the record but not printed on this page.
 constexpr TElementDef kElements[] = {
     // Heading: name and title on the left, the numbers to fill in by hand on the right.
     Text({0, 0, 700, kLine10}, "ΕΠΩΝΥΜΙΑ"),
@@ -148,16 +149,6 @@ constexpr TElementDef kElements[] = {
     Text({kValue + 520, y10, 120, kLine10}, "άτομα"),
 };
 
-// The register number and the owner's name are kept in the record but not
-// printed on this page.
-constexpr TFieldBinding kBindings[] = {
-    {"NameEpixirisi"}, {"Suntaxh"}, {"FromWho"}, {"EidosEpixeirisis"},
-    {"Polh"}, {"Odos"}, {"Number"}, {"TK"},
-    {"Phone1"}, {"Phone2"}, {"Phone3"}, {"NumPaperMap"}, {"OikodomikoTetragwno"},
-    {"IdiokthsiaEpixeirhsis"}, {"IdiokthsiaAkinhtou"}, {"YpeuthinosEpixeirisis"},
-    {"Man"}, {"Female"}, {"Time1"}, {"Time2"},
-    {"FloxMan1"}, {"FloxMan2"}, {"FloxMan3"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page1Preview",
@@ -169,11 +160,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page1Preview* Flox03Page1Preview = nullptr;
-
-TFlox03Page1Preview::TFlox03Page1Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page1Preview::FillFromRecord(const TFlox03Pg1Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page1Preview, Flox03Page1Preview, kPage)

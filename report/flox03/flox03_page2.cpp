@@ -3,7 +3,6 @@
 // Floors and areas in bracketed boxes, the four construction codes with
 // their explanation and the ruled legend of codes, then finishes, emergency
 // exits, safety lighting and the neighbouring premises.
-#include "report/field_binding.h"
 #include "report/flox03/flox03_report.h"
 #include "report/page_elements.h"
 
@@ -62,6 +61,8 @@ constexpr int yN = y47 + 45;  // lines 48 to 53, 45 apart
 constexpr int kNColon = 390;
 constexpr int kNValue = 420;
 
+// Every field prints except NumberOfFloorsOfOrganization: the entry page
+// writes the same text into Embado, which this page prints on item 2.
 constexpr TElementDef kElements[] = {
     Text({0, 0, 1200, kLine12}, "Α. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", kArial12),
 
@@ -278,18 +279,6 @@ constexpr TElementDef kElements[] = {
     Dots(kNValue, yN + 225 + kLine10, 1900 - kNValue),
 };
 
-// Every field prints except NumberOfFloorsOfOrganization: the entry page
-// writes the same text into Embado, which this page prints on item 2.
-constexpr TFieldBinding kBindings[] = {
-    {"NumberOfFloors"}, {"Embado"}, {"Height1"},
-    {"AfairXwroiNum1"}, {"AfairXwroiNum2"}, {"AfairXwroiNum3"},
-    {"WfelimhEpifaneia"}, {"SuntelesthsYpologismou"}, {"KathgoriaAithousas"}, {"People"},
-    {"EidosFerousa"}, {"EidosToixopoiia"}, {"EidosFerousaSteghs"}, {"EidosSteghs"},
-    {"perigrafhAllouTupou"}, {"EpikalupshDapedwn"}, {"ArithmosEjodwn"},
-    {"Exit1"}, {"Exit2"}, {"Exit3"}, {"Exit4"}, {"PerigrafhExit"},
-    {"FwtismosAsfaleiasYes"}, {"FwtismosAsfaleias"},
-    {"Anatolika"}, {"dutika"}, {"Boreia"}, {"Noteia"}, {"Yperkeimenos"}, {"Ypokeimenos"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page2Preview",
@@ -301,11 +290,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page2Preview* Flox03Page2Preview = nullptr;
-
-TFlox03Page2Preview::TFlox03Page2Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page2Preview::FillFromRecord(const TFlox03Pg2Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page2Preview, Flox03Page2Preview, kPage)

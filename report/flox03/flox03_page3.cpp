@@ -4,7 +4,6 @@
 // The preventive measures (item 2) and the suppression measures (item 3)
 // each stand in a ruled box. Two pairs of alternatives in item 3 are grouped
 // by a very large opening brace; the chosen one carries an X beside it.
-#include "report/field_binding.h"
 #include "report/flox03/flox03_report.h"
 #include "report/page_elements.h"
 
@@ -208,15 +207,6 @@ constexpr TElementDef kElements[] = {
     Text({kYN + 15 + kYNW, y34, 15, kLine10}, "]"),
 };
 
-constexpr TFieldBinding kBindings[] = {
-    {"OdosProspelasis"}, {"Odos1"}, {"Odos2"}, {"Num1"}, {"Num2"}, {"ThesiPinaka"},
-    {"UseYgraerio"}, {"UseFwtaerio"}, {"PosothtaYgraeriou"},
-    {"SusthmaPyranixneushs"}, {"SysthmaAnixneushsEkrhktikwn"}, {"AplosAnixneuths"},
-    {"AutomathCyjh"}, {"SusthmaAnaggeliasPurkagias"}, {"AutomatoSusthmaKataionismou"},
-    {"YgrosTupos"}, {"JhrosTupos"}, {"SusthmaApoDiktuoPolhs"}, {"MonimoDiktuo"},
-    {"ParoxhYdatos1"}, {"ParoxhYdatos2"}, {"AploDiktuo"}, {"SusthmaTopikhsEfarmoghs"},
-    {"Perioxh1"}, {"SomethingElse"}, {"Perioxh2"}, {"Kathgoria"}, {"NumFirePlace"}, {"NumErmaria"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page3Preview",
@@ -228,11 +218,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page3Preview* Flox03Page3Preview = nullptr;
-
-TFlox03Page3Preview::TFlox03Page3Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page3Preview::FillFromRecord(const TFlox03Pg3Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page3Preview, Flox03Page3Preview, kPage)

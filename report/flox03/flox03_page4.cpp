@@ -2,7 +2,7 @@
 // table, items 1 to 19, under its two-line column headings. Items 1 to 11 are
 // extinguishers with a fixed symbol, mode of operation and inspection
 // interval; items 12 to 19 print all five fields from the record.
-#include "report/flox03/equipment_grid.h"
+#include "report/equipment_grid.h"
 #include "report/flox03/flox03_report.h"
 
 using namespace rpt;
@@ -45,7 +45,6 @@ constexpr std::array<TGridRow, 19> kRows = {{
 constexpr TGridLayout kLayout{.top = 0, .headHeight = Lines(2, 9) + 14, .rowHeight = 132};
 
 constexpr auto kElements = BuildGrid<kRows, &kHeading, kLayout>();
-constexpr auto kBindings = BuildGridBindings<kRows>();
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page4Preview",
@@ -57,11 +56,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page4Preview* Flox03Page4Preview = nullptr;
-
-TFlox03Page4Preview::TFlox03Page4Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page4Preview::FillFromRecord(const TFlox03Pg4Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page4Preview, Flox03Page4Preview, kPage)

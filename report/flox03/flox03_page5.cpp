@@ -2,7 +2,7 @@
 // table continued, items 20 to 28, without repeating the column headings.
 // Items 26 to 28 are free rows whose number and kind come from the record;
 // item 25 keeps its fixed number and kind, so Eidos25 and aa25 do not print.
-#include "report/flox03/equipment_grid.h"
+#include "report/equipment_grid.h"
 #include "report/flox03/flox03_report.h"
 
 using namespace rpt;
@@ -36,7 +36,6 @@ constexpr auto MakeElements() {
 }
 
 constexpr auto kElements = MakeElements();
-constexpr auto kBindings = BuildGridBindings<kRows>();
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page5Preview",
@@ -48,11 +47,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page5Preview* Flox03Page5Preview = nullptr;
-
-TFlox03Page5Preview::TFlox03Page5Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page5Preview::FillFromRecord(const TFlox03Pg5Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page5Preview, Flox03Page5Preview, kPage)

@@ -1,7 +1,6 @@
 // Report page 6 of the general study: four free-text sections, each a
 // word-wrapped box over ruled fill-in lines across the page, and the
 // signature block of the author and of the approving fire service.
-#include "report/field_binding.h"
 #include "report/flox03/flox03_report.h"
 #include "report/page_elements.h"
 
@@ -48,9 +47,6 @@ constexpr TElementDef kElements[] = {
     Dots(kSignX + 100, kSign + 610, kSignW - 200),
 };
 
-constexpr TFieldBinding kBindings[] = {
-    {"DTexnikes"}, {"EOrganwsh"}, {"STFloxfragmoi"}, {"ZApokliseis"},
-};
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page6Preview",
@@ -62,11 +58,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox03Page6Preview* Flox03Page6Preview = nullptr;
-
-TFlox03Page6Preview::TFlox03Page6Preview() : TSharedReportPage(kPage) {}
-
-
-void TFlox03Page6Preview::FillFromRecord(const TFlox03Pg6Data& record) {
-  FillFromBindings(QuickRep1, record, kBindings);
-}
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page6Preview, Flox03Page6Preview, kPage)

@@ -147,11 +147,5 @@ constexpr qr::TPageDef kPageB{
 
 }  // namespace
 
-TFlox03Page7aPreview* Flox03Page7aPreview = nullptr;
-TFlox03Page7bPreview* Flox03Page7bPreview = nullptr;
-
-TFlox03Page7aPreview::TFlox03Page7aPreview() : TSharedReportPage(kPageA) {}
-
-
-TFlox03Page7bPreview::TFlox03Page7bPreview() : TSharedReportPage(kPageB) {}
-
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page7aPreview, Flox03Page7aPreview, kPageA)
+FLOX_DEFINE_REPORT_PAGE(TFlox03Page7bPreview, Flox03Page7bPreview, kPageB)

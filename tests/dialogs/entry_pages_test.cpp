@@ -3,6 +3,7 @@
 // tables in both directions, the two kinds of check box, the input limits
 // and the cuts, the fields no control edits, and the working record.
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 
@@ -20,6 +21,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/text_codec.h"
+#include "platform/font_faces.h"
 #include "entry_test_support.h"
 
 namespace {
@@ -33,7 +35,7 @@ using entrytest::U;
 // What each page shows, written out from the form as a user sees it:
 // "Control=Field/limit" for every edit and memo (limit 0: none).
 
-struct TPageSpec {
+struct TEntryPageCase {
   const char* name;
   std::function<TEntryPageFrame*()> make;
   std::function<std::unique_ptr<TPageRecord>()> record;
@@ -44,11 +46,11 @@ struct TPageSpec {
   const char* unbound = "";   // fields no control edits
 };
 
-void PrintTo(const TPageSpec& spec, std::ostream* os) { *os << spec.name; }
+void PrintTo(const TEntryPageCase& pageCase, std::ostream* os) { *os << pageCase.name; }
 
 template <class Frame, class Record>
-TPageSpec Spec(const char* name, const char* texts) {
-  TPageSpec s;
+TEntryPageCase PageCase(const char* name, const char* texts) {
+  TEntryPageCase s;
   s.name = name;
   s.make = [] { return new Frame(nullptr); };
   s.record = [] { return std::make_unique<Record>(); };
@@ -56,9 +58,9 @@ TPageSpec Spec(const char* name, const char* texts) {
   return s;
 }
 
-std::vector<TPageSpec> Pages() {
-  std::vector<TPageSpec> pages;
-  TPageSpec p1 = Spec<TFlox03Page1Frame, TFlox03Pg1Data>(
+std::vector<TEntryPageCase> Pages() {
+  std::vector<TEntryPageCase> pages;
+  TEntryPageCase p1 = PageCase<TFlox03Page1Frame, TFlox03Pg1Data>(
       "Page1",
       "Edit1=NameEpixirisi/80 Memo1=Suntaxh/170 Memo2=FromWho/150 Edit2=EidosEpixeirisis/85 Edit3=Polh/23 "
       "Edit4=Odos/26 Edit5=Number/7 Edit6=TK/5 Edit7=Phone1/12 Edit8=Phone2/12 Edit9=Phone3/12 "
@@ -68,7 +70,7 @@ std::vector<TPageSpec> Pages() {
   p1.unbound = "NumMhtrwou NameIdiokthth";
   pages.push_back(p1);
 
-  TPageSpec p2 = Spec<TFlox03Page2Frame, TFlox03Pg2Data>(
+  TEntryPageCase p2 = PageCase<TFlox03Page2Frame, TFlox03Pg2Data>(
       "Page2",
       "Edit3=NumberOfFloors/5 Edit4=NumberOfFloorsOfOrganization/5 Edit5=Height1/7 Edit6=AfairXwroiNum1/7 "
       "Edit22=WfelimhEpifaneia/7 Edit23=SuntelesthsYpologismou/3 Edit20=AfairXwroiNum2/7 "
@@ -83,7 +85,7 @@ std::vector<TPageSpec> Pages() {
   p2.unbound = "Embado";
   pages.push_back(p2);
 
-  TPageSpec p3 = Spec<TFlox03Page3Frame, TFlox03Pg3Data>(
+  TEntryPageCase p3 = PageCase<TFlox03Page3Frame, TFlox03Pg3Data>(
       "Page3",
       "Edit1=OdosProspelasis/200 Edit6=Odos1/47 Edit7=Num1/6 Edit8=Odos2/47 Edit9=Num2/6 Edit2=ThesiPinaka/200 "
       "Edit3=PosothtaYgraeriou/6 Edit4=Perioxh1/75 Edit5=SomethingElse/100 Edit10=Perioxh2/70 "
@@ -97,7 +99,7 @@ std::vector<TPageSpec> Pages() {
   p3.marks = "CheckBox15=YgrosTupos CheckBox16=JhrosTupos CheckBox21=ParoxhYdatos1 CheckBox22=ParoxhYdatos2";
   pages.push_back(p3);
 
-  pages.push_back(Spec<TFlox03Page4Frame, TFlox03Pg4Data>(
+  pages.push_back(PageCase<TFlox03Page4Frame, TFlox03Pg4Data>(
       "Page4",
       "Edit1=Poso1/5 Edit2=Comments1/60 Edit3=Poso2/5 Edit4=Comments2/60 Edit5=Poso3/5 Edit6=Comments3/60 "
       "Edit7=Poso4/5 Edit8=Comments4/60 Edit9=Poso5/5 Edit10=Comments5/60 Edit11=Poso6/5 Edit12=Comments6/60 "
@@ -112,7 +114,7 @@ std::vector<TPageSpec> Pages() {
       "Edit56=Symbol18/4 Edit57=Poso18/5 Edit58=Use18/60 Edit59=Time18/12 Edit60=Comments18/30 "
       "Edit61=Symbol19/4 Edit62=Poso19/5 Edit63=Use19/60 Edit64=Time19/12 Edit65=Comments19/30"));
 
-  TPageSpec p5 = Spec<TFlox03Page5Frame, TFlox03Pg5Data>(
+  TEntryPageCase p5 = PageCase<TFlox03Page5Frame, TFlox03Pg5Data>(
       "Page5",
       "Edit1=Symbol20/4 Edit2=Poso20/6 Edit3=Use20/60 Edit4=Time20/12 Edit5=Comments20/0 "
       "Edit6=Symbol21/4 Edit7=Poso21/6 Edit8=Use21/60 Edit9=Time21/12 Edit10=Comments21/0 "
@@ -129,7 +131,7 @@ std::vector<TPageSpec> Pages() {
   p5.unbound = "Eidos25 aa25";
   pages.push_back(p5);
 
-  pages.push_back(Spec<TFlox03Page6Frame, TFlox03Pg6Data>(
+  pages.push_back(PageCase<TFlox03Page6Frame, TFlox03Pg6Data>(
       "Page6", "Memo1=DTexnikes/300 Memo2=EOrganwsh/300 Memo3=STFloxfragmoi/300 Memo4=ZApokliseis/300"));
   return pages;
 }
@@ -139,9 +141,9 @@ struct TText {
   int limit;
 };
 
-std::vector<TText> Texts(const TPageSpec& spec) {
+std::vector<TText> Texts(const TEntryPageCase& pageCase) {
   std::vector<TText> out;
-  std::istringstream in(spec.texts);
+  std::istringstream in(pageCase.texts);
   std::string item;
   while (in >> item) {
     const auto eq = item.find('='), slash = item.find('/');
@@ -191,7 +193,7 @@ QString ControlText(QWidget* root, const std::string& name) {
   return {};
 }
 
-class EntryPage : public testing::TestWithParam<TPageSpec> {
+class EntryPage : public testing::TestWithParam<TEntryPageCase> {
  protected:
   void SetUp() override {
     page.reset(GetParam().make());
@@ -284,22 +286,20 @@ TEST_P(EntryPage, StoreCopiesWhatWasTyped) {
   }
 }
 
-TEST_P(EntryPage, InputLimitsAndCutsToTheField) {
+TEST_P(EntryPage, TypingStopsAtWhatTheFieldStores) {
   page->LoadFromRecord(*GetParam().record());
+  auto record = GetParam().record();
+  auto capOf = [&](const TText& t) {
+    const int maxLen = record->Class().props[static_cast<std::size_t>(record->Class().IndexOf(t.field))].maxLen;
+    return std::min({t.limit > 0 ? t.limit : 255, maxLen, 255});
+  };
   for (const TText& t : texts) {
     QWidget* control = Find<QWidget>(page.get(), t.control);
-    const int typed = t.limit > 0 ? t.limit + 4 : 270;
-    Type(control, QString(typed, QChar(0x03A6)));  // Φ
-    const int shown = t.limit > 0 ? t.limit : typed;
-    EXPECT_EQ(ControlText(page.get(), t.control).size(), shown) << t.control;
+    Type(control, QString(capOf(t) + 4, QChar(0x03A6)));  // Φ
+    EXPECT_EQ(ControlText(page.get(), t.control).size(), capOf(t)) << t.control;
   }
-  auto record = GetParam().record();
   page->StoreToRecord(*record);
-  for (const TText& t : texts) {
-    const int maxLen = record->Class().props[static_cast<std::size_t>(record->Class().IndexOf(t.field))].maxLen;
-    const int shown = t.limit > 0 ? t.limit : 270;
-    EXPECT_EQ(record->Get(t.field), std::string(std::min({shown, maxLen, 255}), '\xD6')) << t.field;
-  }
+  for (const TText& t : texts) EXPECT_EQ(record->Get(t.field), std::string(capOf(t), '\xD6')) << t.field;
 }
 
 TEST_P(EntryPage, EveryControlCarriesItsDesignerName) {
@@ -441,14 +441,14 @@ void PrintTo(const TBoxCase& c, std::ostream* os) { *os << c.name; }
 class YesNoBoxes : public testing::TestWithParam<TBoxCase> {};
 
 TEST_P(YesNoBoxes, LoadChecksOnlyOnNaiAndStoresNaiOrOxi) {
-  for (const TPageSpec& spec : Pages()) {
-    const auto boxes = Pairs(spec.yesNo);
+  for (const TEntryPageCase& pageCase : Pages()) {
+    const auto boxes = Pairs(pageCase.yesNo);
     if (boxes.empty()) continue;
-    std::unique_ptr<TEntryPageFrame> page(spec.make());
-    auto record = spec.record();
+    std::unique_ptr<TEntryPageFrame> page(pageCase.make());
+    auto record = pageCase.record();
     for (const auto& [control, field] : boxes) record->Set(field, GetParam().stored);
     page->LoadFromRecord(*record);
-    auto out = spec.record();
+    auto out = pageCase.record();
     page->StoreToRecord(*out);
     for (const auto& [control, field] : boxes) {
       EXPECT_EQ(Find<QCheckBox>(page.get(), control)->isChecked(), GetParam().checked) << control;
@@ -529,19 +529,18 @@ TEST(Page6, MemoNearTheLimitIsCutCountingLineBreaksAsTwo) {
   EXPECT_EQ(record.Get("EOrganwsh"), std::string(254, 'z'));
 }
 
-TEST(Page6, ThreeHundredTypedStoreTheFirst255AndReopenShows255) {
+TEST(Page6, TypingStopsAt255AndThatIsWhatIsStored) {
   TFlox03Page6Frame page(nullptr);
   TFlox03Pg6Data record;
   page.LoadFromRecord(record);
   QString typed;
   for (int i = 0; i < 320; ++i) typed.append(QChar('0' + i % 10));
-  Type(Find<QWidget>(&page, "Memo3"), typed);
-  EXPECT_EQ(Find<dlg::TMemo>(&page, "Memo3")->Length(), 300);
+  auto* memo = Find<dlg::TMemo>(&page, "Memo3");
+  Type(memo, typed);
+  EXPECT_EQ(memo->Length(), 255);
+  EXPECT_FALSE(memo->Notice().isEmpty());
   page.StoreToRecord(record);
-  EXPECT_EQ(record.Get("STFloxfragmoi"), dlg::ToRecordBytes(typed.left(255)));
-  TFlox03Page6Frame again(nullptr);
-  again.LoadFromRecord(record);
-  EXPECT_EQ(Find<dlg::TMemo>(&again, "Memo3")->Length(), 255);
+  EXPECT_EQ(record.Get("STFloxfragmoi"), dlg::ToRecordBytes(memo->Text()));
 }
 
 TEST(Page5, EidosAndAa25SurviveEditing) {
@@ -595,7 +594,7 @@ struct TTipCase {
 };
 
 TEST(Tooltips, OnTheLabelsThatCarryThem) {
-  const std::vector<TPageSpec> pages = Pages();
+  const std::vector<TEntryPageCase> pages = Pages();
   const TTipCase cases[] = {
       {1, 5, "2. Τόπος επιχείρησης: ", "Αναγράφεται ο ιδιοκτήτης του κτιρίου"},
       {2, 11, "Περιγραφή εξόδων κινδύνου:", " Γίνεται περιγραφή τους (κατασκευή-πλάτος-φορά ανοίγματος κ.λ.π.)"},
@@ -627,3 +626,72 @@ TEST(Tooltips, OnTheLabelsThatCarryThem) {
 }
 
 }  // namespace
+
+// A page's own face and size per control, and the handlers it wires between
+// its controls: two mutually exclusive boxes whose handlers run on every real
+// change of state, by the user or by a load, and never for a box set to the
+// state it already has.
+namespace wiring {
+
+int g_changes = 0;
+
+void Wire(TEntryPageFrame& page) {
+  auto* wet = dlg::Find<QCheckBox>(page, "Wet");
+  auto* dry = dlg::Find<QCheckBox>(page, "Dry");
+  for (auto [box, other] : {std::pair{wet, dry}, std::pair{dry, wet}}) {
+    QObject::connect(box, &QCheckBox::toggled, &page, [other](bool on) {
+      ++g_changes;
+      if (on) other->setChecked(false);
+    });
+  }
+}
+
+constexpr dlg::TControlDef kControls[] = {
+    dlg::Head("Τίτλος", 8, 4).Font("Arial", 12),
+    dlg::Lbl("Κείμενο", 8, 30).Font("Courier New", 10, dlg::csUnderline),
+    dlg::Chk("Wet", "Υγρού", 8, 60, 120),
+    dlg::Chk("Dry", "Ξηρού", 8, 84, 120),
+};
+constexpr dlg::TBinding kBindings[] = {
+    {"Wet", "YgrosTupos", dlg::TBindKind::Mark},
+    {"Dry", "JhrosTupos", dlg::TBindKind::Mark},
+};
+const dlg::TPageDesc kDesc{kControls, kBindings, nullptr, &Wire, {"Arial", 8}};
+
+class TWiredPage : public TEntryPage<TFlox03Pg3Data, TFlox03Page3Preview, Flox03Page3Preview> {
+ public:
+  TWiredPage() : TEntryPage(nullptr, kDesc) {}
+};
+
+TEST(WiredPage, FacesAndHandlersComeFromThePageTables) {
+  g_changes = 0;
+  TWiredPage page;
+  auto* wet = page.findChild<QCheckBox*>(QStringLiteral("Wet"));
+  auto* dry = page.findChild<QCheckBox*>(QStringLiteral("Dry"));
+  const QList<QLabel*> labels = page.Panel1->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 2);
+  EXPECT_EQ(labels[0]->font().family(), platform::ScreenFontFamily("Arial"));
+  EXPECT_EQ(labels[0]->font().pixelSize(), 16);
+  EXPECT_TRUE(labels[0]->font().bold());
+  EXPECT_EQ(labels[1]->font().family(), platform::ScreenFontFamily("Courier New"));
+  EXPECT_TRUE(labels[1]->font().underline());
+  EXPECT_FALSE(labels[1]->font().bold());
+  EXPECT_EQ(wet->font().pixelSize(), 11) << "the page's own size, Arial 8";
+  EXPECT_EQ(g_changes, 0);
+
+  TFlox03Pg3Data record;
+  record.Set("JhrosTupos", "X");
+  page.LoadFromRecord(record);  // by load: Dry turns on
+  EXPECT_EQ(g_changes, 1);
+  wet->setChecked(true);  // by the user: Wet on turns Dry off
+  EXPECT_FALSE(dry->isChecked());
+  EXPECT_EQ(g_changes, 3);
+  wet->setChecked(true);  // the state it already has: no handler
+  EXPECT_EQ(g_changes, 3);
+  TFlox03Pg3Data out;
+  page.StoreToRecord(out);
+  EXPECT_EQ(out.Get("YgrosTupos"), "X");
+  EXPECT_EQ(out.Get("JhrosTupos"), " ");
+}
+
+}  // namespace wiring

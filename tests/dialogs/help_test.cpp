@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/help_form.h"
 
@@ -257,7 +260,6 @@ struct TSubDialogCase {
   const char* beside;  // the item the button stands beside
   const char* caption;
   bool isSpecial;  // TFlox03Help31Form, else TFlox03Help32Form
-  void (TFlox03Help3Form::*handler)();  // the button's click handler
 };
 
 void PrintTo(const TSubDialogCase& c, std::ostream* out) { *out << c.name; }
@@ -333,7 +335,7 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
   }
 }
 
-// Through the named click handler too; every opening makes a fresh dialog
+// Through a click on the named button too; every opening makes a fresh dialog
 // and leaves nothing behind.
 TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
   const TSubDialogCase& c = GetParam();
@@ -349,7 +351,9 @@ TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
       top->close();
       return true;
     });
-    (help.*c.handler)();
+    QPushButton* button = help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
+    ASSERT_NE(button, nullptr);
+    button->click();
     EXPECT_TRUE(opened) << "round " << round;
     EXPECT_TRUE(sub.isNull()) << "round " << round;
     EXPECT_EQ(help.findChildren<QDialog*>().size(), 0) << "nothing left behind";
@@ -360,9 +364,9 @@ INSTANTIATE_TEST_SUITE_P(
     Flox03, MeasuresHelp,
     ::testing::Values(
         TSubDialogCase{"Special", 0, "BitBtn1", "2. Ειδικά προληπτικά μέτρα.",
-                       "Ειδικά προληπτικά μέτρα", true, &TFlox03Help3Form::BitBtn1Click},
+                       "Ειδικά προληπτικά μέτρα", true},
         TSubDialogCase{"Suppression", 1, "BitBtn2", "3. Κατασταλτικά μέτρα",
-                       "Κατασταλτικά μέτρα", false, &TFlox03Help3Form::BitBtn2Click}),
+                       "Κατασταλτικά μέτρα", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MeasuresHelpHandlers, OutOfRangeButtonOpensNothing) {
@@ -477,13 +481,35 @@ TEST_F(GenericHelpForm, LongTextWrapsInANarrowDialogWithoutBeingCut) {
   EXPECT_LE(longText->geometry().right(), form.Panel()->contentsRect().right());
 }
 
+TEST_F(GenericHelpForm, ASmallWindowScrollsItsTextsInsteadOfCuttingThem) {
+  form.resize(220, 120);
+  QApplication::processEvents();
+  auto* scroll = form.findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+  for (const QLabel* label : form.Labels()) {
+    SCOPED_TRACE(label->text().toStdString());
+    if (label->wordWrap()) {
+      EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    } else {
+      EXPECT_LE(label->sizeHint().width(), label->width());
+    }
+    EXPECT_LE(label->geometry().right(), form.Panel()->contentsRect().right() + 1);
+  }
+  // Scrolled to the end, the close button is in sight.
+  scroll->ensureWidgetVisible(form.CloseButton());
+  QApplication::processEvents();
+  const QRect close(form.CloseButton()->mapTo(scroll->viewport(), QPoint(0, 0)), form.CloseButton()->size());
+  EXPECT_TRUE(scroll->viewport()->rect().contains(close));
+}
+
 TEST(HelpFormFaces, DesignedMapToTheirLiberationCounterparts) {
   const std::pair<const char*, const char*> faces[] = {
       {"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
       {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
       {"DejaVu Sans", "DejaVu Sans"}};
   for (const auto& [designed, screen] : faces)
-    EXPECT_EQ(dlg::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
+    EXPECT_EQ(platform::ScreenFontFamily(designed), QString::fromLatin1(screen)) << designed;
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void ExpectSameValues(const TFlox03Pages& a, const TFlox03Pages& b) {
 TEST(StudySlots, HoldTheRecordClassesInFileOrder) {
   TFlox03Pages study;
   for (int slot = 1; slot <= TFlox03Pages::kSlotCount; ++slot) {
-    EXPECT_EQ(study.Slot(slot).Class().className, kSlotClasses[slot - 1]) << "slot " << slot;
+    EXPECT_EQ(&study.Slot(slot).Class(), &StudySlotClass(slot)) << "slot " << slot;
   }
   EXPECT_NO_THROW(study.Rec<TFlox03Pg4Data>(4));
   EXPECT_NO_THROW(study.Rec<TFlox03Pg4Data>(17));

@@ -16,15 +16,10 @@
 
 #include "records/page_record.h"
 #include "records/properties.h"
+#include "records/study_slots.h"
 
 namespace studytest {
 
-// The record classes of the nineteen slots, in the order of the study file.
-inline const std::vector<std::string> kSlotClasses = {
-    "TFlox03Pg1Data", "TFlox03Pg2Data", "TFlox03Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data",
-    "TFlox03Pg6Data", "TFlox06Pg1Data", "TFlox06Pg2Data", "TFlox06Pg3Data", "TFlox06Pg4Data",
-    "TFlox06Pg5Data", "TFlox06Pg6Data", "TFlox06Pg7Data", "TFlox07Pg1Data", "TFlox07Pg2Data",
-    "TFlox07Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data", "TFlox07Pg6Data"};
 
 // The type defaults, spelt out byte by byte in code page 1253.
 // "την 3/81 Π.Δ."
@@ -37,9 +32,7 @@ inline const std::string kDefault3 =
     "611/12/7/95";
 
 inline const TRecordClass& ClassOf(int slot) {
-  const TRecordClass* cls = FindRecordClass(kSlotClasses.at(static_cast<std::size_t>(slot - 1)));
-  if (cls == nullptr) throw std::logic_error("no record class " + kSlotClasses.at(static_cast<std::size_t>(slot - 1)));
-  return *cls;
+  return StudySlotClass(slot);
 }
 
 inline void PutShortString(std::string& out, const std::string& s) {

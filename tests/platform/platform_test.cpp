@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +61,32 @@ TEST(Cursor, GuardRestoresDefaultWhenWorkFails) {
   }
   EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(GreekScreens, MessageBoxButtonsAndLongTooltipsReadWell) {
+  platform::SetUpApplication();
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Σφάλμα"), QStringLiteral("x"),
+                  QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Εντάξει"));
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Ακυρο"));
+
+  // A tooltip of some 150 characters wraps instead of running on one line.
+  QLabel label(QStringLiteral("Ατομα"));
+  const QString tip = QString(QStringLiteral("Αριθμός ατόμων που εργάζονται στην επιχείρηση ")).repeated(3);
+  label.setToolTip(tip);
+  label.show();
+  QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), label.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(&label, &event);
+  EXPECT_EQ(label.toolTip(), tip);
+  ASSERT_TRUE(QToolTip::isVisible());
+  const QWidget* shown = nullptr;
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w->inherits("QTipLabel") && w->isVisible()) shown = w;
+  ASSERT_NE(shown, nullptr);
+  EXPECT_LT(shown->width(), 420);
+  EXPECT_GT(shown->width(), 300);
+  EXPECT_GT(shown->height(), 2 * label.fontMetrics().height());
+  QToolTip::hideText();
 }
 
 }  // namespace

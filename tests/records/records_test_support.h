@@ -25,18 +25,12 @@
 #include "records/errors.h"
 #include "records/page_record.h"
 #include "records/stream.h"
+#include "records/study_slots.h"
 
 namespace flox_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The record class of every slot of a study, in file order.
-inline constexpr std::array<std::string_view, 19> kSlotClasses = {
-    "TFlox03Pg1Data", "TFlox03Pg2Data", "TFlox03Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data",
-    "TFlox03Pg6Data", "TFlox06Pg1Data", "TFlox06Pg2Data", "TFlox06Pg3Data", "TFlox06Pg4Data",
-    "TFlox06Pg5Data", "TFlox06Pg6Data", "TFlox06Pg7Data", "TFlox07Pg1Data", "TFlox07Pg2Data",
-    "TFlox07Pg3Data", "TFlox03Pg4Data", "TFlox03Pg5Data", "TFlox07Pg6Data",
-};
 
 inline std::string Cp(std::string_view utf8) {
   std::string out;
@@ -82,11 +76,7 @@ struct TStudy {
   std::vector<std::unique_ptr<TPageRecord>> slots;
 
   TStudy() {
-    for (std::string_view name : kSlotClasses) {
-      const TRecordClass* cls = FindRecordClass(name);
-      if (!cls) throw std::runtime_error("no record class " + std::string(name));
-      slots.push_back(CreateRecord(*cls));
-    }
+    slots = NewStudyRecords();
   }
   TPageRecord& operator[](int slot) { return *slots.at(static_cast<std::size_t>(slot - 1)); }
 

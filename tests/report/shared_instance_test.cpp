@@ -1,5 +1,7 @@
 // The shared report page instances: a form of a class is the current one of
 // that class from its construction until it is freed, whoever creates it.
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "report/flox03/flox03_report.h"
@@ -51,7 +53,8 @@ TEST(SharedInstances, TheCompositeReportNeedsItsPageForms) {
   TFlox03Pg5Data r5;
   TFlox03Pg6Data r6;
   // Without its page forms the composite report refuses, with a reason, instead of failing on a null form.
-  EXPECT_THROW(report.FillPages(r1, r2, r3, r4, r5, r6, 1), std::logic_error);
+  const std::vector<TPageRecord*> records = {&r1, &r2, &r3, &r4, &r5, &r6};
+  EXPECT_THROW(report.FillPages(records, 1), std::logic_error);
   qr::TQRCompositeReport sender;
   report.StudyType = 2;
   EXPECT_THROW(report.QRCompositeReport1AddReports(sender), std::logic_error);

@@ -1,6 +1,6 @@
-#include "dialogs/flox03/flox03_codes.h"
+#include "dialogs/code_tables.h"
 
-namespace flox03 {
+namespace dlg {
 namespace {
 
 // Codes are Greek capital letters of code page 1253, except the Latin L of
@@ -58,4 +58,4 @@ const dlg::TCodeTable kToixopoiiaCodes{kToixopoiia, 2};
 const dlg::TCodeTable kSteghCodes{kStegh, 0};
 const dlg::TCodeTable kEpikalupshCodes{kEpikalupsh, 6};
 
-}  // namespace flox03
+}  // namespace dlg

@@ -1,8 +1,9 @@
 // The ruled equipment table of report pages 4 and 5: seven columns (number,
 // kind, symbol, quantity, mode of operation, inspection interval, remarks),
-// one ruled row per item. A table is described by its rows of cells; the
-// element table of the page and its binding table are both expanded from
-// that one description at compile time.
+// one ruled row per item (general study pages 4 and 5, industry study pages
+// 5 and 6). A table is described by its rows of cells; the element table of
+// the page is expanded from that one description at compile time, and its
+// data cells are filled like any data label.
 #pragma once
 
 #include <array>
@@ -10,7 +11,6 @@
 #include <tuple>
 #include <type_traits>
 
-#include "report/field_binding.h"
 #include "report/page_elements.h"
 
 namespace rpt {
@@ -62,15 +62,6 @@ constexpr std::size_t GridElementCount(const std::array<TGridRow, N>& rows, cons
   return count;
 }
 
-template <std::size_t N>
-constexpr std::size_t GridFieldCount(const std::array<TGridRow, N>& rows) {
-  std::size_t count = 0;
-  for (const TGridRow& row : rows) {
-    for (const TGridCell& cell : row) count += cell.field != nullptr ? 1 : 0;
-  }
-  return count;
-}
-
 namespace detail {
 
 template <std::size_t M>
@@ -116,19 +107,6 @@ constexpr auto BuildGrid() {
   if (Heading != nullptr) detail::EmitRow(out, at, *Heading, Layout.top, Layout.headHeight, true);
   for (std::size_t r = 0; r < kRows; ++r) {
     detail::EmitRow(out, at, Rows[r], y + static_cast<int>(r) * Layout.rowHeight, Layout.rowHeight, false);
-  }
-  return out;
-}
-
-// The binding table of a table: every data cell, bound to its own field.
-template <const auto& Rows>
-constexpr auto BuildGridBindings() {
-  std::array<TFieldBinding, GridFieldCount(Rows)> out{};
-  std::size_t at = 0;
-  for (const TGridRow& row : Rows) {
-    for (const TGridCell& cell : row) {
-      if (cell.field != nullptr) out[at++] = TFieldBinding{cell.field};
-    }
   }
   return out;
 }

@@ -1,0 +1,67 @@
+#include "dialogs/equipment_grid_page.h"
+
+#include <cstring>
+#include <string>
+
+namespace dlg {
+namespace {
+
+// Room between a left-aligned text and the column lines on either side.
+constexpr int kCellPad = 1;
+
+bool Tall(const TGridRowDef& row) {
+  for (const TGridCellDef& cell : row.cells) {
+    if (cell.text != nullptr && std::strchr(cell.text, '\n') != nullptr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout,
+                     int (*showHelp)(QWidget*)) {
+  TPageTables& t = tables_;
+  auto fixed = [&](const char* text, const TGridColumnDef& c, int y, int h, std::uint8_t style) {
+    if ((style & csCentre) != 0) {
+      t.Add(Head(text, c.x, y, style, nullptr, c.w, h));
+    } else {
+      t.Add(Head(text, c.x + kCellPad, y, style, nullptr, c.w - 2 * kCellPad, h));
+    }
+  };
+
+  // Column headings and the lines between the columns.
+  for (const TGridColumnDef& c : columns) {
+    if (c.head2 == nullptr) {
+      fixed(c.head1, c, layout.headY, layout.headH, csCentre);
+    } else {
+      fixed(c.head1, c, layout.headY, layout.headH / 2, csCentre);
+      fixed(c.head2, c, layout.headY + layout.headH / 2, layout.headH / 2, csCentre);
+    }
+  }
+  int bottom = layout.gridTop;
+  for (const TGridRowDef& row : rows) bottom += Tall(row) ? layout.tallRowH : layout.rowH;
+  const TGridColumnDef& last = columns.back();
+  t.Add(HLine(columns.front().x, layout.gridTop - 3, last.x + last.w - columns.front().x));
+  for (std::size_t c = 1; c < columns.size(); ++c) t.Add(VLine(columns[c].x - 2, layout.headY, bottom - layout.headY));
+
+  int y = layout.gridTop;
+  for (const TGridRowDef& row : rows) {
+    const int h = Tall(row) ? layout.tallRowH : layout.rowH;
+    const int editY = y + (h - layout.rowH) / 2 + layout.editDy;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const TGridCellDef& cell = row.cells[c];
+      if (cell.text != nullptr) {
+        fixed(cell.text, columns[c], y, h, columns[c].style);
+        continue;
+      }
+      const char* name = t.Keep("Edit" + std::to_string(cell.edit));
+      t.Add(Ed(name, columns[c].x, editY, columns[c].w, cell.limit));
+      t.Bind(name, t.Keep(columns[c].stem + std::to_string(row.number)), TBindKind::Text);
+    }
+    y += h;
+  }
+  if (layout.footnote != nullptr) t.Add(Head(layout.footnote, columns.front().x, bottom + 8, csPlain));
+  desc_ = t.Desc(showHelp);
+}
+
+}  // namespace dlg

@@ -1,0 +1,33 @@
+// The family table. A family adds its dialog description and report page
+// list in dialogs/ and report/, its TStudyFamily here, and one row per study
+// type it serves.
+#include "entry/study_families.h"
+
+#include "dialogs/flox03/flox03_indata.h"
+#include "report/flox03/flox03_report.h"
+
+namespace {
+
+constexpr int kGeneralSlots[] = {1, 2, 3, 4, 5, 6};
+const TStudyFamily kGeneralStudy{
+    .name = "general study",
+    .recordSlots = kGeneralSlots,
+    .createDialog = &dlg::NewDialog<TFlox03InData>,
+    .report = &kFlox03ReportFamily,
+};
+
+const TStudyTypeRow kStudyTypes[] = {
+    {1, &kGeneralStudy},
+    {2, &kGeneralStudy},
+};
+
+}  // namespace
+
+std::span<const TStudyTypeRow> StudyTypeRows() { return kStudyTypes; }
+
+const TStudyFamily* FindStudyFamily(std::uint8_t studyType) {
+  for (const TStudyTypeRow& row : kStudyTypes) {
+    if (row.studyType == studyType) return row.family;
+  }
+  return nullptr;
+}
