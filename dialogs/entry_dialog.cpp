@@ -101,6 +101,10 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
     page->setObjectName(QString::fromLatin1(tab.objectName));
     AddPage(page, QString::fromUtf8(tab.caption));
   }
+  // A sizeable window goes down to what the tab bar and the button bar need;
+  // fixed here, before the window exists, rather than by the layout when it
+  // is first shown.
+  if (sizeable_) setMinimumSize(layout->minimumSize());
   FormCreate();
 }
 
