@@ -4,6 +4,7 @@
 #include "entry/study_families.h"
 
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox06/flox06_indata.h"
 #include "report/flox03/flox03_report.h"
 
 namespace {
@@ -16,9 +17,18 @@ const TStudyFamily kGeneralStudy{
     .report = &kFlox03ReportFamily,
 };
 
+constexpr int kIndustrySlots[] = {7, 8, 9, 10, 11, 12, 13};
+const TStudyFamily kIndustryStudy{
+    .name = "industry study",
+    .recordSlots = kIndustrySlots,
+    .createDialog = &dlg::NewDialogFrom<kFlox06InData>,
+    .report = nullptr,
+};
+
 const TStudyTypeRow kStudyTypes[] = {
     {1, &kGeneralStudy},
     {2, &kGeneralStudy},
+    {3, &kIndustryStudy},
 };
 
 }  // namespace

@@ -11,7 +11,6 @@ class TFlox06Help1 : public dlg::THelpForm {
  public:
   explicit TFlox06Help1(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Οικοδομική Σύσταση".
@@ -20,7 +19,6 @@ class TFlox06Help2 : public dlg::THelpForm {
  public:
   explicit TFlox06Help2(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // Instructions of the tab "Εξοπλισμός".
@@ -29,22 +27,17 @@ class TFlox06Help3 : public dlg::THelpForm {
  public:
   explicit TFlox06Help3(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
-// Instructions of the tab "Μέτρα πυροπροστασίας"; its two small buttons open
-// TFlox06Help41 and TFlox06Help42 on top of it.
+// Instructions of the tab "Μέτρα πυροπροστασίας"; its two small buttons
+// (BitBtn1 beside "2. Ειδικά προληπτικά μέτρα.", BitBtn2 beside
+// "3. Κατασταλτικά μέτρα") open TFlox06Help41 and TFlox06Help42 on top of it;
+// its close button is BitBtn3.
 class TFlox06Help4 : public dlg::THelpForm {
   Q_OBJECT
  public:
   explicit TFlox06Help4(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  // The small button beside "2. Ειδικά προληπτικά μέτρα.".
-  void BitBtn1Click() { OpenSubDialog(0); }
-  // The small button beside "3. Κατασταλτικά μέτρα".
-  void BitBtn2Click() { OpenSubDialog(1); }
-  // The close button.
-  void BitBtn3Click() { close(); }
 };
 
 // "Ειδικά προληπτικά μέτρα", opened from TFlox06Help4.
@@ -53,7 +46,6 @@ class TFlox06Help41 : public dlg::THelpForm {
  public:
   explicit TFlox06Help41(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };
 
 // "Κατασταλτικά μέτρα", opened from TFlox06Help4.
@@ -62,5 +54,4 @@ class TFlox06Help42 : public dlg::THelpForm {
  public:
   explicit TFlox06Help42(QWidget* owner);
   static const dlg::THelpFormTable& Design();
-  void BitBtn1Click() { close(); }
 };

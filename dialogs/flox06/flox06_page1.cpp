@@ -25,13 +25,13 @@ constexpr const char* kHintPlant = "Αναγράφεται η πλήρης δι�
 const TControlDef kControls[] = {
     Lbl("ΕΠΩΝΥΜΙΑ - ΤΙΤΛΟΣ ΕΠΙΧΕΙΡΗΣΗΣ", 8, kYTitle, "Αναγράφεται ο τίτλος ή η επωνυμία της επιχείρησης", "Edit1"),
     Ed("Edit1", kMemoX, kYTitle, kRight - kMemoX, 100),
-    Head("ΜΕΛΕΤΗ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYStudy, csBold | csCentre, nullptr, kRight - 8, 22),
+    Head("ΜΕΛΕΤΗ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYStudy, csBold | csCentre, nullptr, kRight - 8, 22).Font("MS Sans Serif", 12),
     Lbl("Που συντάχθηκε σύμφωνα με ", 8, kYSuntaxh,
         "Αναγράφεται η νομιθεσία σύμφωνα με την οποία συντάχθηκε η μελέτη", "Memo1"),
     Mem("Memo1", kMemoX, kYSuntaxh, kRight - kMemoX, 34, 200),
     Lbl("από τον ", 8, kYFrom, "Αναγράφονται τα πλήρη στοιχεία του συντάξαντα τη μελέτη", "Memo2"),
-    Mem("Memo2", kMemoX, kYFrom, kRight - kMemoX, 22, 200),
-    Head("Α. ΣΤΟΙΧΕΙΑ ΕΠΙΧΕΙΡΗΣΗΣ", 8, kYSection, csPlain, nullptr, 0, 20),
+    Mem("Memo2", kMemoX, kYFrom, kRight - kMemoX, 24, 200),
+    Head("Α. ΣΤΟΙΧΕΙΑ ΕΠΙΧΕΙΡΗΣΗΣ", 8, kYSection, csPlain, nullptr, 0, 20).Font("MS Sans Serif", 10),
     Lbl("1. Είδος επιχείρησης:", 8, kYKind, "Αναγράφεται η δραστηριότητα της επιχείρησης", "Edit2"),
     Ed("Edit2", kMemoX, kYKind, kRight - kMemoX, 75),
     Lbl("2. Κατηγορία επιχείρησης:", 8, kYCategory,
@@ -152,7 +152,11 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page1Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox06Help1>};
+  // Arial 8 for the page, but for its title and section heading.
+  static const TPageDesc desc{.controls = kControls,
+                              .bindings = kBindings,
+                              .showHelp = &ShowModalHelp<TFlox06Help1>,
+                              .font = {"Arial", 8}};
   return desc;
 }
 

@@ -1,6 +1,6 @@
 // Tab "Οικοδομική Σύσταση": the plot, the building, its construction, the
 // exits, the safety lighting, the neighbours and the access road.
-#include "dialogs/flox03/flox03_codes.h"
+#include "dialogs/code_tables.h"
 #include "dialogs/flox06/flox06_help.h"
 #include "dialogs/flox06/flox06_tables.h"
 
@@ -22,12 +22,12 @@ constexpr int kYLight = kExitBoxY + kExitBoxH + 4, kYLightText = kYLight + kStep
 constexpr int kYNear = kYLightText + kStep + 2, kYNear1 = kYNear + 18;
 constexpr int kYAccess = kYNear1 + 3 * kStep + 2;
 // The two columns of neighbours: captions and edits.
-constexpr int kNearL = 90, kNearLW = 250, kNearCapR = 352, kNearR = 462;
+constexpr int kNearL = 90, kNearLW = 250, kNearCapR = 352, kNearR = 472;
 
 constexpr const char* kNeighbour = "Γειτονικός χώρος της επιχείρησης";
 
 const TControlDef kControls[] = {
-    Head("Β. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", 8, kYHead, csBold | csUnderline, nullptr, 0, 20),
+    Head("Β. ΟΙΚΟΔΟΜΙΚΗ ΣΥΣΤΑΣΗ", 8, kYHead, csBold | csUnderline, nullptr, 0, 20).Font("MS Sans Serif", 10),
     // 1. to 5.; the floors of item 3 are three edits side by side.
     Lbl("1. Οικοπεδική έκταση ", 8, kY1,
         "Αναγράφεται η ωφέλιμη επιφάνεια η οποία βγαίνει από την στεγασμένη επιφάνεια μείον τους αφαιρούμενους "
@@ -108,10 +108,10 @@ const TBinding kBindings[] = {
     {"Edit7", "Floor3", TBindKind::Text},
     {"Edit9", "SunolikhEpifaneia", TBindKind::Text},
     {"Edit10", "xrhsh", TBindKind::Text},
-    {"RadioGroup1", "EidosFerousa", TBindKind::Radio, &flox03::kFerousaCodes},
-    {"RadioGroup2", "EidosToixopoiia", TBindKind::Radio, &flox03::kToixopoiiaCodes},
-    {"RadioGroup3", "EidosFerousaSteghs", TBindKind::Radio, &flox03::kSteghCodes},
-    {"RadioGroup4", "EidosSteghs", TBindKind::Radio, &flox03::kEpikalupshCodes},
+    {"RadioGroup1", "EidosFerousa", TBindKind::Radio, &kFerousaCodes},
+    {"RadioGroup2", "EidosToixopoiia", TBindKind::Radio, &kToixopoiiaCodes},
+    {"RadioGroup3", "EidosFerousaSteghs", TBindKind::Radio, &kSteghCodes},
+    {"RadioGroup4", "EidosSteghs", TBindKind::Radio, &kEpikalupshCodes},
     {"Edit11", "perigrafhAllouTupou", TBindKind::Text},
     {"Edit12", "ArithmosEjodwn", TBindKind::Text},
     {"Edit13", "Exit1", TBindKind::Text},

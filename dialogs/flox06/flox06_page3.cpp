@@ -79,7 +79,7 @@ const TPageDesc& Build() {
   text("Edit7", "ThesiHlekPinaka");
 
   // Δ. Processed materials and products, two memos a row.
-  constexpr int kLeftMemoX = 100, kRightLabelX = 418, kRightMemoX = 530, kMemoW = 306;
+  constexpr int kLeftMemoX = 100, kRightLabelX = 416, kRightMemoX = 552, kMemoW = 306;
   t.Add(Head("Δ. ΕΠΕΞΕΡΓΑΖΟΜΕΝΕΣ ΥΛΕΣ ΚΑΙ ΠΑΡΑΓΟΜΕΝΑ", 8, kYMaterials, csBold | csUnderline, nullptr, 0, 16));
   t.Add(Lbl("1. Πρώτες Υλες:", 8, kYMemos, nullptr, "Memo2"));
   t.Add(Mem("Memo2", kLeftMemoX, kYMemos, kMemoW, kMemoH, 400));

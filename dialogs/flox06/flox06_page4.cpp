@@ -1,6 +1,8 @@
 // Tab "Μέτρα πυροπροστασίας": the hazards of fire and explosion, the special
 // preventive measures and the suppressive ones, among them the two sprinkler
 // types of which at most one is ticked.
+#include <QCheckBox>
+
 #include "dialogs/flox06/flox06_help.h"
 #include "dialogs/flox06/flox06_tables.h"
 
@@ -39,7 +41,8 @@ const TControlDef kControls[] = {
     Head("Η. ΚΙΝΔΥΝΟΙ ΕΚΡΗΞΗΣ-ΔΗΛΗΤΗΡΙΑΣΗΣ-ΕΓΚΛΩΒΙΣΜΟΥ Κ.Λ.Π.", 8, kYBlast, csBold | csUnderline,
          "Αναγράφονται τα υδροστόμια που βρίσκονται κοντά στο κτίριο.", 0, 16),
     Mem("Memo2", 8, kYBlastMemo, kRight - 8, 36, 310),
-    Head("Θ. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYMeasures, csBold | csUnderline | csCentre, nullptr, kRight - 8, 20),
+    Head("Θ. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYMeasures, csBold | csUnderline | csCentre, nullptr, kRight - 8, 20)
+        .Font("MS Sans Serif", 10),
     // 2. Special preventive measures.
     Lbl("2. Ειδικά προληπτικά μέτρα πυροπροστασίας: ", 8, kYPrevent, nullptr, nullptr, csPlain, 0, 16),
     Box(4, kBox1Y, kRight, kBox1H),
@@ -119,10 +122,22 @@ const TBinding kBindings[] = {
     {"Edit13", "NumErmaria", TBindKind::Text},
 };
 
+// CheckBox15Click and CheckBox16Click: each change of one sprinkler type
+// sets the other to the opposite state. They run on every change of state,
+// by a click or by a load, and never when a box is set to the state it has,
+// so once either has been clicked exactly one of the two is ticked.
+void Wire(TEntryPageFrame& page) {
+  auto* wet = Find<QCheckBox>(page, "CheckBox15");
+  auto* dry = Find<QCheckBox>(page, "CheckBox16");
+  QObject::connect(wet, &QCheckBox::toggled, &page, [dry](bool ticked) { dry->setChecked(!ticked); });
+  QObject::connect(dry, &QCheckBox::toggled, &page, [wet](bool ticked) { wet->setChecked(!ticked); });
+}
+
 }  // namespace
 
 const TPageDesc& Page4Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox06Help4>};
+  static const TPageDesc desc{
+      .controls = kControls, .bindings = kBindings, .showHelp = &ShowModalHelp<TFlox06Help4>, .wire = &Wire};
   return desc;
 }
 

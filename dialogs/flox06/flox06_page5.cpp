@@ -1,74 +1,49 @@
 // Tab "Πυροσβεστήρες" (first): extinguishers and equipment, rows 1 to 18.
-#include <string>
-
-#include "dialogs/flox06/flox06_grid.h"
+// Rows 1 to 11 edit only the quantity and the remarks; rows 12 to 18 edit
+// everything but the kind, and row 12 also the capacity of its vehicle.
+#include "dialogs/equipment_grid_page.h"
 #include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_grid.h"
 
 namespace flox06 {
 namespace {
 
 using namespace dlg;
 
-constexpr const char* kPressure = "Εκτόξευση με πίεση αδρανούς αερίου";
-constexpr const char* kRelease = "Εκτόξευση, εκτόνωση αερίου και χιόνος";
-constexpr const char* kYearly = "ανά 12μηνο";
-constexpr const char* kHalfYearly = "ανά 6μηνο";
+constexpr TGridCellDef kPressure = F("Εκτόξευση με πίεση αδρανούς αερίου");
+constexpr TGridCellDef kRelease = F("Εκτόξευση, εκτόνωση αερίου και χιόνος");
+constexpr TGridCellDef kYearly = F("ανά 12μηνο");
+constexpr TGridCellDef kHalfYearly = F("ανά 6μηνο");
 
-// Rows 1 to 11: kind, symbol, operation and inspection are fixed; quantity
-// and remarks are edited.
-const TFixedRow kFixedRows[] = {
-    {"Ξηρής σκόνης φορητός 6 χλγ.", "P", kPressure, kYearly, 1, 2},
-    {"Ξηρής σκόνης φορητός 12 χλγ.", "P", kPressure, kYearly, 3, 4},
-    {"Ξηρής σκόνης τροχήλατος 25 χλγ.", "P", kPressure, kYearly, 5, 6},
-    {"Ξηρής σκόνης τροχήλατος 50 χλγ.", "P", kPressure, kYearly, 7, 8},
-    {"Ξηρής σκόνης οροφής 6 χλγ.", "P", kPressure, kYearly, 9, 10},
-    {"Ξηρής σκόνης οροφής 12 χλγ.", "P", kPressure, kYearly, 11, 12},
-    {"Διοξειδίου άνθρακα φορητός 6 χλγ.", "C", kRelease, kHalfYearly, 13, 14},
-    {"Διοξειδίου άνθρακα φορητός 12 χλγ.", "C", kRelease, kHalfYearly, 15, 16},
-    {"Διοξειδίου άνθρακα οροφής 6 χλγ.", "C", kRelease, kHalfYearly, 17, 18},
-    {"Διοξειδίου άνθρακα οροφής 12 χλγ.", "C", kRelease, kHalfYearly, 19, 20},
-    {"Αφρού μηχανικού\nφορητός 10 λίτρων", "WF", kPressure, kHalfYearly, 22, 25},
+// Row 12's capacity: "Οχημα σκόνης χωρητ." [Edit21] "χλγ".
+constexpr TGridInlineDef kCapacity{.textW = 112, .editW = 44, .after = "χλγ", .field = "Xwritikotita"};
+
+constexpr TGridRowDef kRows[] = {
+    {1, {F("1"), F("Ξηρής σκόνης φορητός 6 χλγ."), F("P"), E(1, 8), kPressure, kYearly, E(2, 60)}},
+    {2, {F("2"), F("Ξηρής σκόνης φορητός 12 χλγ."), F("P"), E(3, 8), kPressure, kYearly, E(4, 60)}},
+    {3, {F("3"), F("Ξηρής σκόνης τροχήλατος 25 χλγ."), F("P"), E(5, 8), kPressure, kYearly, E(6, 60)}},
+    {4, {F("4"), F("Ξηρής σκόνης τροχήλατος 50 χλγ."), F("P"), E(7, 8), kPressure, kYearly, E(8, 60)}},
+    {5, {F("5"), F("Ξηρής σκόνης οροφής 6 χλγ."), F("P"), E(9, 8), kPressure, kYearly, E(10, 60)}},
+    {6, {F("6"), F("Ξηρής σκόνης οροφής 12 χλγ."), F("P"), E(11, 8), kPressure, kYearly, E(12, 60)}},
+    {7, {F("7"), F("Διοξειδίου άνθρακα φορητός 6 χλγ."), F("C"), E(13, 8), kRelease, kHalfYearly, E(14, 60)}},
+    {8, {F("8"), F("Διοξειδίου άνθρακα φορητός 12 χλγ."), F("C"), E(15, 8), kRelease, kHalfYearly, E(16, 60)}},
+    {9, {F("9"), F("Διοξειδίου άνθρακα οροφής 6 χλγ."), F("C"), E(17, 8), kRelease, kHalfYearly, E(18, 60)}},
+    {10, {F("10"), F("Διοξειδίου άνθρακα οροφής 12 χλγ."), F("C"), E(19, 8), kRelease, kHalfYearly, E(20, 60)}},
+    {11, {F("11"), F("Αφρού μηχανικού\nφορητός 10 λίτρων"), F("WF"), E(22, 8), kPressure, kHalfYearly, E(25, 60)}},
+    {12, {F("12"), FI("Οχημα σκόνης χωρητ.", 21, 6, &kCapacity), E(26, 4), E(27, 8), E(28, 60), E(29, 12), E(30, 60)}},
+    {13, {F("13"), F("Οχημα πυροσβεστικό"), E(31, 4), E(32, 8), E(33, 60), E(34, 12), E(35, 60)}},
+    {14, {F("14"), F("Αναπνευστικές συσκευές κλειστού\nκυκλώματος οξυγόνου."), E(36, 4), E(37, 8), E(38, 60), E(39, 12), E(40, 60)}},
+    {15, {F("15"), F("Αναπνευστικές συσκευές ανοικτού\nκυκλώματος πεπιεσμένου αέρος."), E(41, 4), E(42, 8), E(43, 60), E(44, 12), E(45, 60)}},
+    {16, {F("16"), F("Ατομικές προσωπίδες με φίλτρο"), E(46, 4), E(47, 8), E(48, 60), E(49, 12), E(50, 60)}},
+    {17, {F("17"), F("Στολές αμιάντου προσέγγισης"), E(51, 4), E(52, 8), E(53, 60), E(54, 12), E(55, 60)}},
+    {18, {F("18"), F("Στολές αμιάντου διέλευσης"), E(56, 4), E(57, 8), E(58, 60), E(59, 12), E(60, 60)}},
 };
-
-// Rows 12 to 18: only the kind is fixed; symbol, quantity, operation,
-// inspection and remarks are five edits in a row.
-const TEditedRow kEditedRows[] = {
-    {"Οχημα σκόνης χωρητ.", {26, 27, 28, 29, 30}, {4, 8, 60, 12, 60}},
-    {"Οχημα πυροσβεστικό", {31, 32, 33, 34, 35}, {4, 8, 60, 12, 60}},
-    {"Αναπνευστικές συσκευές κλειστού\nκυκλώματος οξυγόνου.", {36, 37, 38, 39, 40}, {4, 8, 60, 12, 60}},
-    {"Αναπνευστικές συσκευές ανοικτού\nκυκλώματος πεπιεσμένου αέρος.", {41, 42, 43, 44, 45}, {4, 8, 60, 12, 60}},
-    {"Ατομικές προσωπίδες με φίλτρο", {46, 47, 48, 49, 50}, {4, 8, 60, 12, 60}},
-    {"Στολές αμιάντου προσέγγισης", {51, 52, 53, 54, 55}, {4, 8, 60, 12, 60}},
-    {"Στολές αμιάντου διέλευσης", {56, 57, 58, 59, 60}, {4, 8, 60, 12, 60}},
-};
-
-const TPageDesc& Build() {
-  static TPageTables t;
-  TGrid grid(t, "Είδος πυροσβεστήρα\nή μέσου");
-  int row = 1;
-  for (const TFixedRow& r : kFixedRows) grid.Fixed(row++, r, 8, 60);
-  for (const TEditedRow& r : kEditedRows) {
-    if (row == 12) {
-      // The capacity of the powder vehicle sits inside its description.
-      constexpr int kTextW = 112;
-      t.Add(Ed("Edit21", kKindColumn.x + kTextW, grid.Y(), 44, 6));
-      t.Add(Lbl("χλγ", kKindColumn.x + kTextW + 48, grid.Y()));
-      t.Bind("Edit21", "Xwritikotita", TBindKind::Text);
-      grid.Edited(row++, r, kTextW);
-      continue;
-    }
-    grid.Edited(row++, r);
-  }
-  grid.Close();
-  static const TPageDesc desc = t.Desc();
-  return desc;
-}
 
 }  // namespace
 
 const TPageDesc& Page5Desc() {
-  static const TPageDesc& desc = Build();
-  return desc;
+  static const TGridPage page(kColumns, kRows, kGridLayout);
+  return page.Desc();
 }
 
 }  // namespace flox06

@@ -1,4 +1,7 @@
-// Tab "Πυροσβεστήρες" (second): equipment, rows 19 to 30, the last three free.
+// Tab "Πυροσβεστήρες" (second): equipment, rows 19 to 30. Rows 28 to 30 are
+// free: their number and kind are edits too, bound to the fields numbered
+// one below the row (aa27 and Eidos27 belong to row 28).
+#include "dialogs/equipment_grid_page.h"
 #include "dialogs/flox06/flox06_grid.h"
 #include "dialogs/flox06/flox06_tables.h"
 
@@ -7,49 +10,32 @@ namespace {
 
 using namespace dlg;
 
-// Rows 19 to 27: symbol, quantity, operation, inspection and remarks edits
-// with their input limits (0: none).
-const TEditedRow kEditedRows[] = {
-    {"Στολές αμμωνίας", {1, 2, 3, 4, 5}, {4, 9, 60, 0, 50}},
-    {"Φτυάρια", {6, 7, 8, 9, 10}, {4, 9, 60, 0, 50}},
-    {"Σκαπάνες", {11, 12, 13, 14, 15}, {4, 9, 60, 0, 50}},
-    {"Τσεκούρια", {16, 17, 18, 19, 20}, {4, 9, 60, 0, 50}},
-    {"Σκεπάρνια", {21, 22, 23, 24, 25}, {4, 9, 60, 0, 50}},
-    {"Λοστοί διάρρηξης", {26, 27, 28, 29, 30}, {0, 9, 60, 12, 50}},
-    {"Προστατευτικά κράνη", {31, 32, 33, 34, 35}, {0, 9, 60, 0, 50}},
-    {"Κουβέρτες διάσωσης\nδύσφλεκτες", {36, 37, 38, 39, 40}, {12, 9, 60, 0, 50}},
-    {"Ηλεκτρικοί φανοί χειρός", {41, 42, 43, 44, 45}, {0, 9, 60, 60, 50}},
+constexpr TGridRowDef kRows[] = {
+    {19, {F("19"), F("Στολές αμμωνίας"), E(1, 4), E(2, 9), E(3, 60), E(4, 0), E(5, 50)}},
+    {20, {F("20"), F("Φτυάρια"), E(6, 4), E(7, 9), E(8, 60), E(9, 0), E(10, 50)}},
+    {21, {F("21"), F("Σκαπάνες"), E(11, 4), E(12, 9), E(13, 60), E(14, 0), E(15, 50)}},
+    {22, {F("22"), F("Τσεκούρια"), E(16, 4), E(17, 9), E(18, 60), E(19, 0), E(20, 50)}},
+    {23, {F("23"), F("Σκεπάρνια"), E(21, 4), E(22, 9), E(23, 60), E(24, 0), E(25, 50)}},
+    {24, {F("24"), F("Λοστοί διάρρηξης"), E(26, 0), E(27, 9), E(28, 60), E(29, 12), E(30, 50)}},
+    {25, {F("25"), F("Προστατευτικά κράνη"), E(31, 0), E(32, 9), E(33, 60), E(34, 0), E(35, 50)}},
+    {26, {F("26"), F("Κουβέρτες διάσωσης\nδύσφλεκτες"), E(36, 12), E(37, 9), E(38, 60), E(39, 0), E(40, 50)}},
+    {27, {F("27"), F("Ηλεκτρικοί φανοί χειρός"), E(41, 0), E(42, 9), E(43, 60), E(44, 60), E(45, 50)}},
+    {28, {E(46, 0, 27), E(47, 60, 27), E(48, 0), E(49, 9), E(50, 60), E(51, 60), E(52, 50)}},
+    {29, {E(53, 0, 28), E(54, 60, 28), E(55, 0), E(56, 9), E(57, 60), E(58, 0), E(59, 50)}},
+    {30, {E(60, 0, 29), E(61, 60, 29), E(62, 0), E(63, 9), E(64, 60), E(65, 0), E(66, 50)}},
 };
 
-// Rows 28 to 30: the number and the kind are edits too.
-struct TFreeRow {
-  int numberEdit, kindEdit;
-  TEditedRow cells;
-};
-const TFreeRow kFreeRows[] = {
-    {46, 47, {"", {48, 49, 50, 51, 52}, {0, 9, 60, 60, 50}}},
-    {53, 54, {"", {55, 56, 57, 58, 59}, {0, 9, 60, 0, 50}}},
-    {60, 61, {"", {62, 63, 64, 65, 66}, {0, 9, 60, 0, 50}}},
-};
-constexpr int kKindLimit = 60;
-
-const TPageDesc& Build() {
-  static TPageTables t;
-  TGrid grid(t, "Είδος πυροσβεστήρα ή μέσου");
-  int row = 19;
-  for (const TEditedRow& r : kEditedRows) grid.Edited(row++, r);
-  for (const TFreeRow& r : kFreeRows) grid.Free(row++, r.numberEdit, r.kindEdit, kKindLimit, r.cells);
-  grid.Close();
-  t.Add(Lbl("Συμπληρώνεται και από τυχόν επιπλέον υλικά που δεν αναφέρονται στον πίνακα.", 8, grid.Y() + 6));
-  static const TPageDesc desc = t.Desc();
-  return desc;
-}
+constexpr TGridLayoutDef kLayout = [] {
+  TGridLayoutDef layout = kGridLayout;
+  layout.footnote = "Συμπληρώνεται και από τυχόν επιπλέον υλικά που δεν αναφέρονται στον πίνακα.";
+  return layout;
+}();
 
 }  // namespace
 
 const TPageDesc& Page6Desc() {
-  static const TPageDesc& desc = Build();
-  return desc;
+  static const TGridPage page(kColumns6, kRows, kLayout);
+  return page.Desc();
 }
 
 }  // namespace flox06

@@ -29,7 +29,7 @@ const TPageDesc& Build() {
   auto text = [&](const char* control, const char* field) { t.Bind(control, field, TBindKind::Text); };
   auto edit = [&](int number) { return t.Keep("Edit" + std::to_string(number)); };
 
-  t.Add(Head("Σύνθεση ομάδος Πυροπροστασίας", 8, kYHead, csBold, nullptr, 0, 18));
+  t.Add(Head("Σύνθεση ομάδος Πυροπροστασίας", 8, kYHead, csBold, nullptr, 0, 18).Font("MS Sans Serif", 9));
   t.Add(Lbl("Αρχηγός Πυροπροστασίας:", 8, kYLeader, nullptr, "Edit1"));
   t.Add(Ed("Edit1", 160, kYLeader, 420, 70));
   t.Add(Lbl("Υπαρχηγός Πυροπροστασίας:", 8, kYDeputy, nullptr, "Edit2"));
@@ -44,9 +44,11 @@ const TPageDesc& Build() {
     const int y = kBoxY + (g - 1) * (kBoxH + kBoxGap);
     const char* name = edit(13 * (g - 1) + 3);
     t.Add(Box(4, y, kRight, kBoxH));
-    t.Add(Lbl(kSubTeams[g - 1], 12, y + 8, nullptr, name));
-    t.Add(Ed(name, 12, y + 30, 200, 20));
-    t.Add(Lbl("ή (Τμήματα κατά περίπτωση)", 12, y + 54));
+    // The name's edit on the row of the first names, so that Tab goes on
+    // from it to them.
+    t.Add(Lbl(kSubTeams[g - 1], 12, y + 2, nullptr, name, csPlain, 0, 16));
+    t.Add(Ed(name, 12, y + 18, 200, 20));
+    t.Add(Lbl("ή (Τμήματα κατά περίπτωση)", 12, y + 40));
     text(name, t.Keep("Ypoomada" + std::to_string(g)));
     for (int s = 0; s < 3; ++s)
       t.Add(Head(kShiftHeadings[s], kShiftX + s * (kShiftW + 4), y + 2, csCentre, nullptr, kShiftW, 16));

@@ -24,6 +24,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox06/flox06_indata.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
 #include "include/flox03.h"
@@ -381,14 +382,20 @@ INSTANTIATE_TEST_SUITE_P(Tabs, InDataHelp,
 // Every page fits its tab at the dialog's size, nothing clipped or
 // overlapping, and the Tab key walks the controls in screen order.
 
-class InDataLayout : public testing::TestWithParam<int> {
+// A tab of a family's dialog.
+struct TLayoutCase {
+  const dlg::TDialogDesc* dialog;
+  int tab;
+};
+
+class InDataLayout : public testing::TestWithParam<TLayoutCase> {
  protected:
   void SetUp() override {
-    dialog = std::make_unique<TFlox03InData>();
+    dialog = std::make_unique<TEntryDialog>(nullptr, *GetParam().dialog);
     dialog->show();
-    dialog->PageControl1->setCurrentIndex(GetParam());
+    dialog->PageControl1->setCurrentIndex(GetParam().tab);
     QApplication::processEvents();
-    page = dialog->Page(GetParam());
+    page = dialog->Page(GetParam().tab);
     panel = page->Panel1;
   }
   void TearDown() override { dialog->hide(); }
@@ -408,7 +415,7 @@ class InDataLayout : public testing::TestWithParam<int> {
     return w->objectName().toStdString();
   }
 
-  std::unique_ptr<TFlox03InData> dialog;
+  std::unique_ptr<TEntryDialog> dialog;
   TEntryPageFrame* page = nullptr;
   QWidget* panel = nullptr;
 };
@@ -471,8 +478,15 @@ TEST_P(InDataLayout, TabWalksTheControlsInScreenOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, InDataLayout, testing::Range(0, 6),
-                         [](const auto& info) { return "Tab" + std::to_string(info.param); });
+std::vector<TLayoutCase> Tabs(const dlg::TDialogDesc& dialog) {
+  std::vector<TLayoutCase> tabs;
+  for (int tab = 0; tab < static_cast<int>(dialog.tabs.size()); ++tab) tabs.push_back({&dialog, tab});
+  return tabs;
+}
+std::string TabName(const testing::TestParamInfo<TLayoutCase>& info) { return "Tab" + std::to_string(info.param.tab); }
+
+INSTANTIATE_TEST_SUITE_P(General, InDataLayout, testing::ValuesIn(Tabs(kFlox03InData)), TabName);
+INSTANTIATE_TEST_SUITE_P(Industry, InDataLayout, testing::ValuesIn(Tabs(kFlox06InData)), TabName);
 
 // ---------------------------------------------------------------------------
 // The edit action of the study document and of Flox03A.
