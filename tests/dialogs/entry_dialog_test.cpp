@@ -560,16 +560,19 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
     QApplication::processEvents();
     EXPECT_EQ(watcher.Seen(), family != nullptr) << +type;
     if (family == nullptr) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
+    if (family != nullptr) {
+      EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
+      EXPECT_TRUE(recordsMatch) << +type;
+    }
 
     const std::string pdf = dir.filePath(QStringLiteral("t%1.pdf").arg(type)).toStdString();
     std::string error;
-    EXPECT_EQ(study.ExportReportPdf(type, pdf, &error), family != nullptr) << +type << error;
-    if (family == nullptr) {
+    const bool hasReport = family != nullptr && family->report != nullptr;
+    EXPECT_EQ(study.ExportReportPdf(type, pdf, &error), hasReport) << +type << error;
+    if (!hasReport) {
       EXPECT_NE(error.find("has no report"), std::string::npos) << +type;
       continue;
     }
-    EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
-    EXPECT_TRUE(recordsMatch) << +type;
     int printed = 0;
     for (const rpt::TReportPage& page : family->report->pages) printed += page.onlyForStudyType == 0 || page.onlyForStudyType == type;
     QFile file(QString::fromStdString(pdf));
