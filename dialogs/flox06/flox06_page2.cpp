@@ -19,8 +19,8 @@ constexpr int kRadioY = kY3 + kStep + 2, kRadioH = 152, kGroupY = kRadioY + 2, k
 constexpr int kYOther = kRadioY + kRadioH + 4, kExitBoxY = kYOther + kStep, kExitBoxH = 62;
 constexpr int kYExit1 = kExitBoxY + 17, kYExit2 = kYExit1 + kStep;
 constexpr int kYLight = kExitBoxY + kExitBoxH + 4, kYLightText = kYLight + kStep;
-constexpr int kYNear = kYLightText + kStep + 2, kYNear1 = kYNear + 18;
-constexpr int kYAccess = kYNear1 + 3 * kStep + 2;
+constexpr int kYNear = kYLightText + kStep, kYNear1 = kYNear + 18;
+constexpr int kYAccess = kYNear1 + 3 * kStep;
 // The two columns of neighbours: captions and edits.
 constexpr int kNearL = 90, kNearLW = 250, kNearCapR = 352, kNearR = 472;
 

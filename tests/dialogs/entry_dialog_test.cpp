@@ -422,6 +422,7 @@ class InDataLayout : public testing::TestWithParam<TLayoutCase> {
 
 TEST_P(InDataLayout, EverythingInsideThePage) {
   EXPECT_EQ(panel->size(), page->size());
+  EXPECT_EQ(page->visibleRegion().boundingRect(), page->rect()) << "the whole page shows at the dialog's size";
   EXPECT_GE(page->height(), 440);
   for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     EXPECT_TRUE(panel->rect().contains(w->geometry())) << Describe(w) << " runs outside the page";
