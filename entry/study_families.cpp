@@ -6,6 +6,7 @@
 #include "dialogs/flox03/flox03_indata.h"
 #include "dialogs/flox06/flox06_indata.h"
 #include "report/flox03/flox03_report.h"
+#include "report/flox06/flox06_report.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ const TStudyFamily kIndustryStudy{
     .name = "industry study",
     .recordSlots = kIndustrySlots,
     .createDialog = &dlg::NewDialogFrom<kFlox06InData>,
-    .report = nullptr,
+    .report = &kFlox06ReportFamily,
 };
 
 const TStudyTypeRow kStudyTypes[] = {

@@ -14,7 +14,9 @@
 struct TStudyFamily {
   const char* name;                // e.g. "general study"
   std::span<const int> recordSlots;  // document slots of its records, in page (and tab) order
-  std::unique_ptr<TEntryDialog> (*createDialog)();  // its data-entry dialog, one tab per record
+  // Its data-entry dialog, one tab per record; nullptr while a family has
+  // none yet (its edit action then opens nothing).
+  std::unique_ptr<TEntryDialog> (*createDialog)();
   const rpt::TReportFamily* report;  // its page list and composite report
 };
 

@@ -559,9 +559,10 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
     study.EditStudy(type);
     EXPECT_TRUE(testing::internal::GetCapturedStderr().empty()) << +type;
     QApplication::processEvents();
-    EXPECT_EQ(watcher.Seen(), family != nullptr) << +type;
-    if (family == nullptr) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
-    if (family != nullptr) {
+    const bool hasDialog = family != nullptr && family->createDialog != nullptr;
+    EXPECT_EQ(watcher.Seen(), hasDialog) << +type;
+    if (!hasDialog) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
+    if (hasDialog) {
       EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
       EXPECT_TRUE(recordsMatch) << +type;
     }

@@ -69,6 +69,25 @@ TEST_F(TStudyReport, PreviewAndPrintShowTheGeneralStudysOwnRecords) {
   }
 }
 
+// Type 3: the industry study's fifteen pages from slots 7 to 13, page 8 with
+// the seventh record's Texnikes; the default cursor while printing.
+TEST_F(TStudyReport, TheIndustryStudyPrintsItsFifteenPagesFromItsOwnSlots) {
+  study.ApplyTypeDefaults(3);
+  study.Slot(7).Set("TitlosEpixeirhshs", Cp("Ελαιουργείο Η Γιούχτα"));
+  study.Slot(13).Set("Texnikes", Cp("Χειροκίνητο σύστημα αναγγελίας πυρκαγιάς"));
+  qr::TCaptureSink sink;
+  study.PreviewReport(3);
+  study.PrintReport(3);
+  ASSERT_EQ(sink.Runs().size(), 2u);
+  for (const qr::TCapturedRun& run : sink.Runs()) {
+    EXPECT_EQ(run.pageCount, 15);
+    EXPECT_NE(PdfPageText(run.pdf, 1).find("Ελαιουργείο Η Γιούχτα"), std::string::npos);
+    EXPECT_NE(PdfPageText(run.pdf, 1).find("Π.Δ. 71/88"), std::string::npos) << "the default of study type 3";
+    EXPECT_NE(PdfPageText(run.pdf, 8).find("Χειροκίνητο σύστημα αναγγελίας πυρκαγιάς"), std::string::npos);
+    EXPECT_EQ(PdfText(run.pdf).find("Εστιατόριο Ο Πλάτανος"), std::string::npos) << "a general study record";
+  }
+}
+
 TEST_F(TStudyReport, ATypeWithoutAReportBuildsNothingSilently) {
   qr::TCaptureSink sink;
   for (const std::uint8_t type : {0, 5, 255}) {

@@ -86,6 +86,46 @@ TEST_P(PageFill, AnEmptyRecordPrintsEveryFixedTextAndNoData) {
   }
 }
 
+// The data labels' boxes on the sheet, in pixels at dpi, one pixel wider
+// for antialiasing.
+std::vector<QRect> DataLabelBoxes(const qr::TQuickRep& report, double dpi) {
+  std::vector<QRect> boxes;
+  const auto& elements = report.Def().elements;
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    if (elements[i].name == nullptr) continue;
+    const QRectF tenths = qr::ElementBox(report, i);
+    const double k = dpi / qr::kTenthsPerInch;
+    boxes.push_back(QRectF(tenths.x() * k, tenths.y() * k, tenths.width() * k, tenths.height() * k)
+                        .toAlignedRect()
+                        .adjusted(-1, -1, 1, 1));
+  }
+  return boxes;
+}
+
+struct TInk {
+  int inked = 0;  // pixels that differ between the two sheets
+  int stray = 0;  // of them, outside every box
+  QPoint firstStray;
+};
+TInk InkBetween(const QImage& blank, const QImage& full, const std::vector<QRect>& boxes) {
+  TInk ink;
+  for (int y = 0; y < full.height(); ++y) {
+    const auto* a = reinterpret_cast<const QRgb*>(blank.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+    for (int x = 0; x < full.width(); ++x) {
+      if (a[x] == b[x]) continue;
+      ++ink.inked;
+      const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const QRect& r) { return r.contains(x, y); });
+      if (!inside && ink.stray++ == 0) ink.firstStray = QPoint(x, y);
+    }
+  }
+  return ink;
+}
+
+QImage Sheet(qr::TQuickRep& report, double dpi) {
+  return qr::RenderImage(report, dpi).convertToFormat(QImage::Format_RGB32);
+}
+
 // Every pixel a field's text inks lies inside that field's box, also with
 // every field at its maximum length: in words (wrapped) or as one word.
 class FullPage : public testing::TestWithParam<std::tuple<TPageCase, bool>> {};
@@ -95,42 +135,52 @@ TEST_P(FullPage, NoFieldInksOutsideItsBoxAndThePageStaysOneSheet) {
   constexpr double kDpi = 100;
   auto form = page.makeForm();
   auto record = page.makeRecord();
-  const QImage blank = qr::RenderImage(form->QuickRep1, kDpi).convertToFormat(QImage::Format_RGB32);
+  const QImage blank = Sheet(form->QuickRep1, kDpi);
   FillToMaximum(*record, unbroken);
   page.fill(*form, *record);
-  const QImage full = qr::RenderImage(form->QuickRep1, kDpi).convertToFormat(QImage::Format_RGB32);
+  const QImage full = Sheet(form->QuickRep1, kDpi);
   ASSERT_EQ(blank.size(), full.size());
-
-  // The data labels' boxes on the sheet, in pixels, one pixel wider for antialiasing.
-  std::vector<QRect> boxes;
-  const auto& elements = form->QuickRep1.Def().elements;
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    if (elements[i].name == nullptr) continue;
-    const QRectF tenths = qr::ElementBox(form->QuickRep1, i);
-    const double k = kDpi / qr::kTenthsPerInch;
-    boxes.push_back(QRectF(tenths.x() * k, tenths.y() * k, tenths.width() * k, tenths.height() * k)
-                        .toAlignedRect()
-                        .adjusted(-1, -1, 1, 1));
-  }
-  int inked = 0;
-  int stray = 0;
-  QPoint firstStray;
-  for (int y = 0; y < full.height(); ++y) {
-    const auto* a = reinterpret_cast<const QRgb*>(blank.constScanLine(y));
-    const auto* b = reinterpret_cast<const QRgb*>(full.constScanLine(y));
-    for (int x = 0; x < full.width(); ++x) {
-      if (a[x] == b[x]) continue;
-      ++inked;
-      const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const QRect& r) { return r.contains(x, y); });
-      if (!inside && stray++ == 0) firstStray = QPoint(x, y);
-    }
-  }
-  EXPECT_GT(inked, 0) << "the fields printed nothing";
-  EXPECT_EQ(stray, 0) << "first ink outside every field box at pixel " << firstStray.x() << "," << firstStray.y();
+  const TInk ink = InkBetween(blank, full, DataLabelBoxes(form->QuickRep1, kDpi));
+  EXPECT_GT(ink.inked, 0) << "the fields printed nothing";
+  EXPECT_EQ(ink.stray, 0) << "first ink outside every field box at pixel " << ink.firstStray.x() << ","
+                          << ink.firstStray.y();
 
   const QByteArray pdf = qr::RenderPdf({&form->QuickRep1});
   EXPECT_EQ(PdfPageCount(pdf), 1);
   EXPECT_NE(pdftest::PdfInfoField(pdf, "Page size").find("A4"), std::string::npos);
+}
+
+// Page 8 of the industry study: the handed-over Texnikes shows in its box
+// when the page asks for its data; empty, the box stays empty; 255
+// characters wrap and are cut at the box, and more than 255 never print.
+TEST(IndustryPage8, TexnikesShowsInItsBoxOnlyAndOnlyItsFirst255Characters) {
+  constexpr double kDpi = 100;
+  TFlox06Page8Preview page;
+  const QImage fresh = Sheet(page.QuickRep1, kDpi);
+  const std::vector<QRect> box = DataLabelBoxes(page.QuickRep1, kDpi);
+  ASSERT_EQ(box.size(), 1u);
+
+  page.Texnikes.clear();
+  EXPECT_EQ(InkBetween(fresh, Sheet(page.QuickRep1, kDpi), box).inked, 0) << "an empty text inks nothing";
+
+  TFlox06Pg7Data record;
+  for (const bool unbroken : {false, true}) {
+    FillToMaximum(record, unbroken);
+    const std::string texnikes = record.Get("Texnikes");
+    ASSERT_EQ(texnikes.size(), 255u);
+    page.Texnikes = texnikes + Cp(" ΠΕΡΙΣΣΕΥΜΑ");
+    const QImage full = Sheet(page.QuickRep1, kDpi);
+    EXPECT_EQ(page.QuickRep1.Caption("QRLabel3").toStdString(), Utf8(texnikes));
+    const TInk ink = InkBetween(fresh, full, box);
+    EXPECT_GT(ink.inked, 0);
+    EXPECT_EQ(ink.stray, 0) << "ink outside the box at " << ink.firstStray.x() << "," << ink.firstStray.y();
+    const QByteArray pdf = qr::RenderPdf({&page.QuickRep1});
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_EQ(PdfText(pdf).find("ΠΕΡΙΣΣΕΥΜΑ"), std::string::npos);
+  }
+  // A later, empty text empties the box again.
+  page.Texnikes.clear();
+  EXPECT_EQ(InkBetween(fresh, Sheet(page.QuickRep1, kDpi), box).inked, 0);
 }
 
 std::string FullPageName(const testing::TestParamInfo<std::tuple<TPageCase, bool>>& info) {
@@ -194,5 +244,8 @@ TEST(CharacterFields, PrintExactlyTheirCharacter) {
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, PageFill, testing::ValuesIn(FilledPages()), PageName);
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, FullPage, testing::Combine(testing::ValuesIn(FilledPages()), testing::Bool()),
                          FullPageName);
+INSTANTIATE_TEST_SUITE_P(IndustryStudy, PageFill, testing::ValuesIn(IndustryFilledPages()), PageName);
+INSTANTIATE_TEST_SUITE_P(IndustryStudy, FullPage,
+                         testing::Combine(testing::ValuesIn(IndustryFilledPages()), testing::Bool()), FullPageName);
 
 }  // namespace

@@ -170,5 +170,6 @@ TEST_P(PageGeometry, DataLabelsAreNamedOnceAndFixedTextsHaveCaptions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneralStudy, PageGeometry, testing::ValuesIn(AllPages()), PageName);
+INSTANTIATE_TEST_SUITE_P(IndustryStudy, PageGeometry, testing::ValuesIn(IndustryAllPages()), PageName);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "records/cp1253.h"
 #include "records/page_record.h"
 #include "report/flox03/flox03_report.h"
+#include "report/flox06/flox06_report.h"
 
 namespace reporttest {
 
@@ -58,6 +59,41 @@ inline const std::vector<TPageCase>& AllPages() {
     std::vector<TPageCase> all = FilledPages();
     all.push_back(FixedPage<TFlox03Page7aPreview>("Page7a"));
     all.push_back(FixedPage<TFlox03Page7bPreview>("Page7b"));
+    return all;
+  }();
+  return pages;
+}
+
+// The industry study: pages 1 to 7 filled from records 1 to 7, page 8 with
+// the seventh record's Texnikes, pages 9 to 15 fixed.
+inline const std::vector<TPageCase>& IndustryFilledPages() {
+  static const std::vector<TPageCase> pages = {
+      FilledPage<TFlox06Page1Preview, TFlox06Pg1Data>("Industry1", {}),
+      FilledPage<TFlox06Page2Preview, TFlox06Pg2Data>("Industry2", {}),
+      FilledPage<TFlox06Page3Preview, TFlox06Pg3Data>("Industry3", {}),
+      FilledPage<TFlox06Page4Preview, TFlox06Pg4Data>("Industry4", {}),
+      FilledPage<TFlox06Page5Preview, TFlox06Pg5Data>("Industry5",
+                                                      {"Symbol19", "Poso19", "Use19", "Time19", "Comments19"}),
+      FilledPage<TFlox06Page6Preview, TFlox06Pg6Data>("Industry6", {}),
+      FilledPage<TFlox06Page7Preview, TFlox06Pg7Data>("Industry7", {"Texnikes"}),
+  };
+  return pages;
+}
+
+inline const std::vector<TPageCase>& IndustryAnnexPages() {
+  static const std::vector<TPageCase> pages = {
+      FixedPage<TFlox06Page8Preview>("Industry8"),   FixedPage<TFlox06Page9Preview>("Industry9"),
+      FixedPage<TFlox06Page10Preview>("Industry10"), FixedPage<TFlox06Page11Preview>("Industry11"),
+      FixedPage<TFlox06Page12Preview>("Industry12"), FixedPage<TFlox06Page13Preview>("Industry13"),
+      FixedPage<TFlox06Page14Preview>("Industry14"), FixedPage<TFlox06Page15Preview>("Industry15"),
+  };
+  return pages;
+}
+
+inline const std::vector<TPageCase>& IndustryAllPages() {
+  static const std::vector<TPageCase> pages = [] {
+    std::vector<TPageCase> all = IndustryFilledPages();
+    for (const TPageCase& page : IndustryAnnexPages()) all.push_back(page);
     return all;
   }();
   return pages;
