@@ -405,7 +405,7 @@ TEST(Flox06InData, EveryTabPreviewsItsUnsavedEdits) {
   TRecords records;
   records.r7.Set("Texnikes", Cp("ΚΡΥΦΟ ΚΕΙΜΕΝΟ"));
   dialog.LoadPages(records.In());
-  const char* edits[] = {"Edit1", "Edit11", "Edit5", "Edit4", "Edit2", "Edit2", "Edit1"};
+  const char* edits[] = {"Edit1", "Edit11", "Edit5", "Edit4", "Edit2", "Edit5", "Edit1"};
   for (int tab = 0; tab < 7; ++tab) {
     const QString mark = Q("ΣΗΜΑΔΙ") + QString(QChar(0x0391 + tab));
     Type(Find<QWidget>(dialog.Page(tab), edits[tab]), mark);
