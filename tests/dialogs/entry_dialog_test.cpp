@@ -24,6 +24,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox06/flox06_help.h"
 #include "dialogs/flox06/flox06_indata.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
@@ -338,6 +339,7 @@ TEST(InDataPreview, NoActiveTabDoesNothing) {
 // Help of each tab.
 
 struct THelpCase {
+  const dlg::TDialogDesc* dialog;
   int tab;
   const char* help;  // class name of the help dialog; nullptr: none
   std::function<bool(QWidget*)> is;
@@ -348,7 +350,7 @@ void PrintTo(const THelpCase& c, std::ostream* os) { *os << "tab " << c.tab; }
 class InDataHelp : public testing::TestWithParam<THelpCase> {};
 
 TEST_P(InDataHelp, OpensThePagesHelpOrNothing) {
-  TFlox03InData dialog;
+  TEntryDialog dialog(nullptr, *GetParam().dialog);
   dialog.PageControl1->setCurrentIndex(GetParam().tab);
   bool right = false;
   TModalWatcher watcher(
@@ -370,13 +372,25 @@ bool Is(QWidget* w) {
   return dynamic_cast<T*>(w) != nullptr;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, InDataHelp,
-                         testing::Values(THelpCase{0, "TFlox03Help1Form", Is<TFlox03Help1Form>},
-                                         THelpCase{1, "TFlox03Help2Form", Is<TFlox03Help2Form>},
-                                         THelpCase{2, "TFlox03Help3Form", Is<TFlox03Help3Form>},
-                                         THelpCase{3, nullptr, nullptr}, THelpCase{4, nullptr, nullptr},
-                                         THelpCase{5, "TFlox03Help6Form", Is<TFlox03Help6Form>}),
-                         [](const auto& info) { return "Tab" + std::to_string(info.param.tab); });
+std::string HelpTabName(const testing::TestParamInfo<THelpCase>& info) { return "Tab" + std::to_string(info.param.tab); }
+
+INSTANTIATE_TEST_SUITE_P(General, InDataHelp,
+                         testing::Values(THelpCase{&kFlox03InData, 0, "TFlox03Help1Form", Is<TFlox03Help1Form>},
+                                         THelpCase{&kFlox03InData, 1, "TFlox03Help2Form", Is<TFlox03Help2Form>},
+                                         THelpCase{&kFlox03InData, 2, "TFlox03Help3Form", Is<TFlox03Help3Form>},
+                                         THelpCase{&kFlox03InData, 3, nullptr, nullptr},
+                                         THelpCase{&kFlox03InData, 4, nullptr, nullptr},
+                                         THelpCase{&kFlox03InData, 5, "TFlox03Help6Form", Is<TFlox03Help6Form>}),
+                         HelpTabName);
+INSTANTIATE_TEST_SUITE_P(Industry, InDataHelp,
+                         testing::Values(THelpCase{&kFlox06InData, 0, "TFlox06Help1", Is<TFlox06Help1>},
+                                         THelpCase{&kFlox06InData, 1, "TFlox06Help2", Is<TFlox06Help2>},
+                                         THelpCase{&kFlox06InData, 2, "TFlox06Help3", Is<TFlox06Help3>},
+                                         THelpCase{&kFlox06InData, 3, "TFlox06Help4", Is<TFlox06Help4>},
+                                         THelpCase{&kFlox06InData, 4, nullptr, nullptr},
+                                         THelpCase{&kFlox06InData, 5, nullptr, nullptr},
+                                         THelpCase{&kFlox06InData, 6, nullptr, nullptr}),
+                         HelpTabName);
 
 // ---------------------------------------------------------------------------
 // Every page fits its tab at the dialog's size, nothing clipped or
@@ -387,6 +401,8 @@ struct TLayoutCase {
   const dlg::TDialogDesc* dialog;
   int tab;
 };
+
+void PrintTo(const TLayoutCase& c, std::ostream* os) { *os << c.dialog->objectName << " tab " << c.tab; }
 
 class InDataLayout : public testing::TestWithParam<TLayoutCase> {
  protected:

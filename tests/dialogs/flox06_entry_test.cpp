@@ -1,7 +1,8 @@
 // The industry study's data-entry dialog: each page's bindings walked from
 // its own table, the odd stored values of the two kinds of check box, the
-// pair of sprinkler types, the team grid's numbering, the spec's typed cuts,
-// and the dialog as a user meets it (first tab, help, per-page preview).
+// pair of sprinkler types, the team grid's numbering, typed text cut at the
+// input limit or the field, and the dialog as a user meets it (first tab,
+// per-page preview, the edit action of Flox03A).
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -19,7 +20,6 @@
 
 #include "dialogs/controls.h"
 #include "dialogs/entry_dialog.h"
-#include "dialogs/flox06/flox06_help.h"
 #include "dialogs/flox06/flox06_indata.h"
 #include "dialogs/flox06/flox06_pages.h"
 #include "dialogs/text_codec.h"
@@ -31,23 +31,14 @@
 
 namespace {
 
+using entrytest::ControlText;
 using entrytest::Cp;
+using entrytest::Distinct;
+using entrytest::Find;
 using entrytest::Q;
 using entrytest::TModalWatcher;
 using entrytest::Type;
 using entrytest::U;
-
-template <class T>
-T* Find(QWidget* root, const std::string& name) {
-  return root->findChild<T*>(QString::fromStdString(name));
-}
-
-QString ControlText(QWidget* root, const std::string& name) {
-  if (auto* edit = Find<dlg::TEdit>(root, name)) return edit->Text();
-  if (auto* memo = Find<dlg::TMemo>(root, name)) return memo->Text();
-  ADD_FAILURE() << "no edit or memo " << name;
-  return {};
-}
 
 struct TPageCase {
   const char* name;
@@ -75,15 +66,6 @@ const std::vector<TPageCase>& Pages() {
       Page<TFlox06Page7Frame, TFlox06Pg7Data>("Page7"),
   };
   return pages;
-}
-
-// A text no other field of the page holds, as long as the field allows.
-std::string Distinct(std::size_t index, std::size_t maxLen) {
-  std::string value = std::to_string(index) + Cp("Ω");
-  const std::string filler = Cp("αβγδεζηθικλμνξοπρστυφχψω") + "0123456789";
-  for (std::size_t i = 0; value.size() < maxLen; ++i) value.push_back(filler[(index * 7 + i) % filler.size()]);
-  value.resize(maxLen);
-  return value;
 }
 
 class Flox06Page : public testing::TestWithParam<TPageCase> {
@@ -144,20 +126,6 @@ TEST_P(Flox06Page, LoadShowsEveryFieldAndStoreWritesItBack) {
   }
 }
 
-TEST_P(Flox06Page, WhatIsTypedIsStored) {
-  page->LoadFromRecord(*GetParam().record());
-  const QString letters = Q("αβγδεζηθικλμνξοπρστυφχψω");
-  auto token = [&](int n) { return QString(letters[n / 24]) + letters[n % 24]; };
-  int n = 0;
-  for (const dlg::TBinding& b : page->Bindings())
-    if (b.kind == dlg::TBindKind::Text) Type(Find<QWidget>(page.get(), b.control), token(n++));
-  auto record = GetParam().record();
-  page->StoreToRecord(*record);
-  n = 0;
-  for (const dlg::TBinding& b : page->Bindings())
-    if (b.kind == dlg::TBindKind::Text) EXPECT_EQ(record->Get(b.field), dlg::ToRecordBytes(token(n++))) << b.control;
-}
-
 INSTANTIATE_TEST_SUITE_P(Industry, Flox06Page, testing::ValuesIn(Pages()),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -177,18 +145,18 @@ class Flox06OddBox : public testing::TestWithParam<TOddCase> {};
 
 TEST_P(Flox06OddBox, LoadsClearAndStoresTheClearValue) {
   int boxes = 0;
-  for (const TPageCase& spec : Pages()) {
-    std::unique_ptr<TEntryPageFrame> page(spec.make());
-    auto record = spec.record();
+  for (const TPageCase& pageCase : Pages()) {
+    std::unique_ptr<TEntryPageFrame> page(pageCase.make());
+    auto record = pageCase.record();
     for (const dlg::TBinding& b : page->Bindings())
       if (b.kind == GetParam().kind) record->Set(b.field, GetParam().stored);
     page->LoadFromRecord(*record);
-    auto out = spec.record();
+    auto out = pageCase.record();
     page->StoreToRecord(*out);
     for (const dlg::TBinding& b : page->Bindings()) {
       if (b.kind != GetParam().kind) continue;
       ++boxes;
-      EXPECT_FALSE(Find<QCheckBox>(page.get(), b.control)->isChecked()) << spec.name << " " << b.control;
+      EXPECT_FALSE(Find<QCheckBox>(page.get(), b.control)->isChecked()) << pageCase.name << " " << b.control;
       EXPECT_EQ(out->Get(b.field), b.kind == dlg::TBindKind::YesNo ? std::string(dlg::kNo) : " ") << b.field;
     }
   }
@@ -319,13 +287,13 @@ TEST(Flox06Typed, CutToTheInputLimitOrTheField) {
       {7, "Memo1", "Texnikes", 350, 255},
   };
   for (const TTypedCase& c : cases) {
-    const TPageCase& spec = Pages()[static_cast<std::size_t>(c.page - 1)];
-    std::unique_ptr<TEntryPageFrame> page(spec.make());
-    page->LoadFromRecord(*spec.record());
+    const TPageCase& pageCase = Pages()[static_cast<std::size_t>(c.page - 1)];
+    std::unique_ptr<TEntryPageFrame> page(pageCase.make());
+    page->LoadFromRecord(*pageCase.record());
     QString typed;
     for (int i = 0; i < c.typed; ++i) typed.append(QChar(u"αβγδεζηθικ"[i % 10]));
     Type(Find<QWidget>(page.get(), c.control), typed);
-    auto record = spec.record();
+    auto record = pageCase.record();
     page->StoreToRecord(*record);
     EXPECT_EQ(record->Get(c.field), dlg::ToRecordBytes(typed.left(c.stored))) << c.control;
   }
@@ -360,43 +328,6 @@ TEST(Flox06InData, OpensOnTheFirstOfSevenTabs) {
   EXPECT_EQ(dialog.PageControl1->tabText(0), Q("Επιχείρηση"));
   EXPECT_EQ(dialog.windowTitle(), Q("Δεδομένα Ενεργητικής Πυροπροστασίας Βιομηχανίες-Βιοτεχνίες"));
 }
-
-struct THelpCase {
-  int tab;
-  std::function<bool(QWidget*)> is;  // nullptr: the tab has no help
-};
-
-void PrintTo(const THelpCase& c, std::ostream* os) { *os << "tab " << c.tab; }
-
-class Flox06InDataHelp : public testing::TestWithParam<THelpCase> {};
-
-TEST_P(Flox06InDataHelp, OpensThePagesHelpOrNothing) {
-  TEntryDialog dialog(nullptr, kFlox06InData);
-  dialog.PageControl1->setCurrentIndex(GetParam().tab);
-  bool right = false;
-  TModalWatcher watcher(
-      [&](QWidget* modal) {
-        right = GetParam().is && GetParam().is(modal);
-        modal->close();
-      },
-      &dialog);
-  dialog.HelpBtnClick();
-  QApplication::processEvents();
-  EXPECT_EQ(watcher.Seen(), GetParam().is != nullptr);
-  EXPECT_EQ(right, GetParam().is != nullptr);
-  EXPECT_TRUE(dialog.findChildren<QDialog*>().isEmpty()) << "freed when it closes";
-}
-
-template <class T>
-bool Is(QWidget* w) {
-  return dynamic_cast<T*>(w) != nullptr;
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabs, Flox06InDataHelp,
-                         testing::Values(THelpCase{0, Is<TFlox06Help1>}, THelpCase{1, Is<TFlox06Help2>},
-                                         THelpCase{2, Is<TFlox06Help3>}, THelpCase{3, Is<TFlox06Help4>},
-                                         THelpCase{4, nullptr}, THelpCase{5, nullptr}, THelpCase{6, nullptr}),
-                         [](const auto& info) { return "Tab" + std::to_string(info.param.tab); });
 
 // Each tab previews its own report page with what is on screen, while the
 // records handed to the dialog keep what they held.
