@@ -347,7 +347,9 @@ TEST(Flox06InData, EveryTabPreviewsItsUnsavedEdits) {
     EXPECT_EQ(sink.Runs()[0].pageCount, 1);
     const std::string text = PdfText(sink.Runs()[0].pdf);
     EXPECT_NE(text.find(mark.toStdString()), std::string::npos) << "tab " << tab << ":\n" << text;
-    if (tab == 6) EXPECT_EQ(text.find("ΚΡΥΦΟ ΚΕΙΜΕΝΟ"), std::string::npos) << "page 7 does not print Texnikes";
+    if (tab == 6) {
+      EXPECT_EQ(text.find("ΚΡΥΦΟ ΚΕΙΜΕΝΟ"), std::string::npos) << "page 7 does not print Texnikes";
+    }
     for (const TPageRecord* record : records.In())
       for (std::size_t i = 0; i < record->PropCount(); ++i)
         EXPECT_EQ(Cp1253ToUtf8(record->Get(i)).find("ΣΗΜΑΔΙ"), std::string::npos) << "records untouched";
