@@ -76,6 +76,22 @@ void BM_ImportJson(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportJson);
 
+// A hostile text: one slot with N keys, read whole and refused; time grows
+// linearly with N.
+void BM_RefuseManyKeys(benchmark::State& state) {
+  std::string json = R"([{"slot": 1, "fields": {)";
+  for (std::int64_t i = 0; i < state.range(0); ++i) json += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":\"\"";
+  json += "}}]";
+  const TFlox03Pages shape;
+  for (auto _ : state) {
+    std::vector<TStudyEdit> edits;
+    TStudyJsonError error;
+    if (ParseStudyJson(json, shape, &edits, &error)) state.SkipWithError("accepted");
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_RefuseManyKeys)->Arg(25000)->Arg(200000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -25,10 +25,17 @@
 namespace {
 
 thread_local std::string g_lastError;
+thread_local int g_lastStatus = FLOX_OK;
 
 int Failure(int status, std::string message) {
   g_lastError = std::move(message);
+  g_lastStatus = status;
   return status;
+}
+
+void ClearLastError() {
+  g_lastError.clear();
+  g_lastStatus = FLOX_OK;
 }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -41,13 +48,20 @@ bool StudyFileExists(const std::string& fileName) {
   return errno != ENOENT && errno != ENOTDIR;
 }
 
-// Collects the two-line messages of the file operations during one call of
-// the status-returning functions.
+// The status a failed file operation gives the caller.
+int StatusOf(const TStreamComponent& study) {
+  return study.LastFailure() == TFileProblem::InUse ? FLOX_ERR_IN_USE : FLOX_ERR_FILE;
+}
+
+// Collects the messages of the file operations during one call, one line
+// each: "<line 1>: <line 2>: <reason>".
 class TCapturedErrors {
  public:
-  TCapturedErrors()
-      : scope_([this](const std::string& line1, const std::string& line2) {
-          messages_.push_back(line2.empty() ? line1 : line1 + ": " + line2);
+  // show: also hand each message on (to the modal error box).
+  explicit TCapturedErrors(bool show = false)
+      : scope_([this, show](const std::string& line1, const std::string& line2, const std::string& reason) {
+          messages_.push_back(line1 + (line2.empty() ? "" : ": " + line2) + (reason.empty() ? "" : ": " + reason));
+          if (show) platform::ShowError(line1, reason.empty() ? line2 : line2 + "\n" + reason);
         }) {}
 
   std::string Text() const {
@@ -61,33 +75,26 @@ class TCapturedErrors {
   TErrorReporterScope scope_;
 };
 
-// Why a file cannot be opened for reading, or "" when it can.
-std::string OpenProblem(const std::string& fileName) {
-  struct stat st {};
-  if (::stat(fileName.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return "it is a folder";
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::strerror(errno);
-  ::close(fd);
-  return {};
-}
-
 // Loads an existing study file into the document; on failure sets the last
-// error and returns false.
-bool LoadCaptured(TFlox03Pages& study, const std::string& fileName) {
+// error and returns its status, else FLOX_OK.
+int LoadCaptured(TFlox03Pages& study, const std::string& fileName) {
   TCapturedErrors captured;
-  if (study.LoadFromFile(fileName)) return true;
-  const std::string reason = OpenProblem(fileName);
-  g_lastError = reason.empty()
-                    ? "the study file " + Quoted(fileName) + " is damaged or not a study file (" + captured.Text() + ")"
-                    : "the study file " + Quoted(fileName) + " cannot be read: " + reason + " (" + captured.Text() + ")";
-  return false;
+  if (study.LoadFromFile(fileName)) return FLOX_OK;
+  return Failure(StatusOf(study), "the study file " + Quoted(fileName) + " cannot be read (" + captured.Text() + ")");
 }
 
-bool SaveCaptured(TFlox03Pages& study, const std::string& fileName) {
+int SaveCaptured(TFlox03Pages& study, const std::string& fileName) {
   TCapturedErrors captured;
-  if (study.SaveToFile(fileName)) return true;
-  g_lastError = "the study file " + Quoted(fileName) + " cannot be written (" + captured.Text() + ")";
-  return false;
+  if (study.SaveToFile(fileName)) return FLOX_OK;
+  return Failure(StatusOf(study), "the study file " + Quoted(fileName) + " cannot be written (" + captured.Text() + ")");
+}
+
+// A load that leaves nothing to work on: the study could not even be
+// opened, so editing it would only lose the edits at the save.
+bool CannotOpen(const TStreamComponent& study) {
+  const auto problem = study.LastFailure();
+  return problem == TFileProblem::InUse || problem == TFileProblem::NotRegular ||
+         problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong;
 }
 
 bool Empty(const char* s) { return s == nullptr || *s == '\0'; }
@@ -96,6 +103,7 @@ bool Empty(const char* s) { return s == nullptr || *s == '\0'; }
 bool StudyTypeOf(std::uint32_t studyType, bool allowNone, std::uint8_t* out) {
   const auto type = static_cast<std::uint8_t>(studyType & 0xFFu);
   if (type > 4 || (type == 0 && !allowNone)) {
+    g_lastStatus = FLOX_ERR_ARGUMENT;
     g_lastError = "study type " + std::to_string(type) + " is not one of " + (allowNone ? "0, " : "") +
                   "1, 2, 3, 4";
     return false;
@@ -113,26 +121,52 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
   const auto type = static_cast<std::uint8_t>(studyType & 0xFFu);
   const auto code = static_cast<std::uint8_t>(action & 0xFFu);
   unsigned char completed = 0;
+  // The call's own outcome, set as the last error when it returns (calls
+  // made meanwhile, from inside the dialog, leave theirs in between).
+  int status = FLOX_OK;
+  std::string message;
+  auto fail = [&](int s, std::string m) {
+    if (status != FLOX_OK) return;
+    status = s;
+    message = std::move(m);
+  };
   try {
     platform::EnsureApplication();
     platform::SetApplicationWindow(hostWindow);
-    // The file operations report in the modal error box while the call runs.
-    TErrorReporterScope reporter(
-        [](const std::string& line1, const std::string& line2) { platform::ShowError(line1, line2); });
     const std::string name = fileName != nullptr ? fileName : "";
-
+    if (code == 1 && type >= 1 && type <= 4 && !platform::CanShowDialogs()) {
+      // A dialog nobody can see would wait for ever.
+      const std::string text = "Δεν υπάρχει οθόνη: ο διάλογος καταχώρησης της μελέτης δεν μπορεί να ανοίξει.";
+      std::fprintf(stderr, "WinFlox03RDll: %s\n", text.c_str());
+      platform::SetApplicationWindow(0);
+      Failure(FLOX_ERR_NO_DISPLAY, text);
+      return 0;
+    }
+    // The file operations report in the modal error box while the call runs,
+    // and the first failure becomes the call's status.
+    TCapturedErrors captured(true);
     auto study = std::make_unique<TFlox03Pages>();
     CurrentStudy = study.get();
+    // The study stays locked from the load to the last save.
+    study->HoldFile();
+    auto note = [&](const char* what) {
+      fail(StatusOf(*study), "the study file " + Quoted(name) + " " + what + " (" + captured.Text() + ")");
+    };
     study->ApplyTypeDefaults(type);
+    bool go = true;
     if (StudyFileExists(name)) {
-      study->LoadFromFile(name);
-    } else {
-      study->SaveToFile(name);
+      if (!study->LoadFromFile(name)) {
+        note("cannot be read");
+        go = !CannotOpen(*study);
+      }
+    } else if (!study->SaveToFile(name)) {
+      note("cannot be written");
+      go = study->LastFailure() != TFileProblem::InUse;
     }
-    switch (code) {
+    switch (go ? code : 0) {
       case 1:
         study->EditStudy(type);
-        study->SaveToFile(name);
+        if (!study->SaveToFile(name)) note("cannot be written");
         break;
       case 2:
         study->PreviewReport(type);
@@ -148,18 +182,22 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     completed = 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", e.what());
+    fail(FLOX_ERR_RENDER, std::string("the request failed: ") + e.what());
   } catch (...) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed\n");
+    fail(FLOX_ERR_RENDER, "the request failed");
   }
   CurrentStudy = nullptr;
   platform::SetApplicationWindow(0);
+  g_lastStatus = status;
+  g_lastError = message;
   return completed;
 }
 
 FLOX_API void InitDll(uintptr_t hostWindow) { platform::SetApplicationWindow(hostWindow); }
 
 FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
-  g_lastError.clear();
+  ClearLastError();
   try {
     if (json == nullptr) return Failure(FLOX_ERR_ARGUMENT, "no place for the JSON text was given");
     *json = nullptr;
@@ -167,7 +205,7 @@ FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
     const std::string name = fileName;
     if (!StudyFileExists(name)) return Failure(FLOX_ERR_FILE, "there is no study file " + Quoted(name));
     TFlox03Pages study;
-    if (!LoadCaptured(study, name)) return FLOX_ERR_FILE;
+    if (const int status = LoadCaptured(study, name)) return status;
     const std::string text = StudyToJson(study);
     char* out = static_cast<char*>(std::malloc(text.size() + 1));
     if (out == nullptr) return Failure(FLOX_ERR_FILE, "out of memory");
@@ -182,7 +220,7 @@ FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
 }
 
 FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t studyType) {
-  g_lastError.clear();
+  ClearLastError();
   try {
     if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
     if (json == nullptr) return Failure(FLOX_ERR_ARGUMENT, "no JSON text was given");
@@ -194,14 +232,18 @@ FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t s
     TFlox03Pages study;
     std::vector<TStudyEdit> edits;
     TStudyJsonError error;
-    if (!ParseStudyJson(json, study, &edits, &error)) {
+    // A text far larger than any study is refused without reading it all.
+    const std::size_t length = ::strnlen(json, kMaxStudyJsonBytes + 1);
+    if (!ParseStudyJson(std::string_view(json, length), study, &edits, &error)) {
       return Failure(error.kind == TStudyJsonError::Encoding ? FLOX_ERR_ENCODING : FLOX_ERR_JSON, error.message);
     }
     study.ApplyTypeDefaults(type);
-    if (StudyFileExists(name) && !LoadCaptured(study, name)) return FLOX_ERR_FILE;
+    study.HoldFile();  // locked from the load to the save
+    if (StudyFileExists(name)) {
+      if (const int status = LoadCaptured(study, name)) return status;
+    }
     ApplyStudyEdits(study, edits);
-    if (!SaveCaptured(study, name)) return FLOX_ERR_FILE;
-    return FLOX_OK;
+    return SaveCaptured(study, name);
   } catch (const std::exception& e) {
     return Failure(FLOX_ERR_FILE, std::string("the study could not be imported: ") + e.what());
   } catch (...) {
@@ -210,19 +252,28 @@ FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t s
 }
 
 FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const char* pdfFileName) {
-  g_lastError.clear();
+  ClearLastError();
   try {
     if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
     if (Empty(pdfFileName)) return Failure(FLOX_ERR_ARGUMENT, "no PDF file name was given");
     std::uint8_t type = 0;
     if (!StudyTypeOf(studyType, false, &type)) return FLOX_ERR_ARGUMENT;
     const std::string name = fileName;
+    struct stat studyStat {};
+    struct stat pdfStat {};
+    if (::stat(name.c_str(), &studyStat) == 0 && ::stat(pdfFileName, &pdfStat) == 0 &&
+        studyStat.st_dev == pdfStat.st_dev && studyStat.st_ino == pdfStat.st_ino) {
+      return Failure(FLOX_ERR_ARGUMENT, "the PDF file " + Quoted(pdfFileName) + " is the study file " + Quoted(name) +
+                                            " itself; the report is not written over the study");
+    }
 
     // Loaded like Flox03A loads it, but a missing file is not created: the
     // report then shows the defaults of the type.
     TFlox03Pages study;
     study.ApplyTypeDefaults(type);
-    if (StudyFileExists(name) && !LoadCaptured(study, name)) return FLOX_ERR_FILE;
+    if (StudyFileExists(name)) {
+      if (const int status = LoadCaptured(study, name)) return status;
+    }
 
     platform::EnsureApplication();
     TCapturedErrors captured;
@@ -241,6 +292,8 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
 }
 
 FLOX_API const char* Flox03LastError(void) { return g_lastError.c_str(); }
+
+FLOX_API int Flox03LastStatus(void) { return g_lastStatus; }
 
 FLOX_API void Flox03Free(void* text) { std::free(text); }
 

@@ -1,16 +1,52 @@
 #include "entry/study_json.h"
 
 #include <cstdio>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <unordered_set>
 
 #include "records/cp1253.h"
 
 namespace {
 
 using ordered_json = nlohmann::ordered_json;
+using json = nlohmann::json;
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+// A study nests three deep (array, slot object, fields object); anything
+// much deeper is refused while parsing, before it can cost stack or time.
+constexpr int kMaxJsonDepth = 8;
+
+// Thrown by the parser callback to stop at the first problem.
+struct TParseStop {
+  std::string message;
+};
+
+std::string AsciiLower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// A value for a message: scalars as written (cut short), never a whole
+// array or object.
+std::string Describe(const json& value) {
+  if (value.is_array()) return "an array";
+  if (value.is_object()) return "an object";
+  std::string text = value.dump(-1, ' ', false, json::error_handler_t::replace);
+  if (text.size() > 40) text = text.substr(0, 37) + "...";
+  return text;
+}
+
+// A name for a message, in quotes; a long one is cut short (a message never
+// carries a whole value of the text).
+std::string Quoted(std::string_view s) {
+  if (s.size() <= 60) return "\"" + std::string(s) + "\"";
+  std::size_t cut = 57;
+  while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+  return "\"" + std::string(s.substr(0, cut)) + "...\"";
+}
 
 std::string SlotName(const TFlox03Pages& shape, int slot) {
   return "slot " + std::to_string(slot) + " (" + shape.Slot(slot).Class().className + ")";
@@ -46,10 +82,18 @@ std::string UnmappableMessage(std::string_view utf8, std::size_t offset) {
          ") cannot be held in code page 1253";
 }
 
-// nlohmann's messages start with "[json.exception.parse_error.101] ".
+// nlohmann's messages start with "[json.exception.parse_error.101] " and
+// may quote a whole token ("last read: '...'"), which is cut short here.
 std::string PlainParseMessage(const std::string& what) {
   const auto close = what.find("] ");
-  return close != std::string::npos && !what.empty() && what[0] == '[' ? what.substr(close + 2) : what;
+  std::string text = close != std::string::npos && !what.empty() && what[0] == '[' ? what.substr(close + 2) : what;
+  const auto lastRead = text.find("last read: '");
+  if (lastRead != std::string::npos) {
+    const auto start = lastRead + 12;
+    const auto end = text.find("'", start);
+    if (end != std::string::npos && end - start > 40) text.replace(start, end - start, text.substr(start, 37) + "...");
+  }
+  return text.size() > 300 ? text.substr(0, 297) + "..." : text;
 }
 
 class TChecker {
@@ -58,10 +102,69 @@ class TChecker {
       : shape_(shape), edits_(edits), error_(error) {}
 
   bool Check(std::string_view text) {
-    ordered_json doc;
+    if (text.size() > kMaxStudyJsonBytes) {
+      return Fail(TStudyJsonError::Json, "the JSON text is larger than " + std::to_string(kMaxStudyJsonBytes >> 20) +
+                                             " MB; no study is anywhere near that size");
+    }
+    if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
+      return Fail(TStudyJsonError::Json, "the JSON text holds a NUL byte at offset " +
+                                             std::to_string(static_cast<const char*>(nul) - text.data()));
+    }
+    // Keys seen in each open object, compared like field names are; which
+    // array element is being read, the slot it names so far, and the field
+    // names of its "fields" in the order of the text.
+    std::vector<std::unordered_set<std::string>> keys;
+    int element = 0;
+    long long elementSlot = 0;
+    std::string memberKey;
+    fieldOrder_.clear();
+    const json::parser_callback_t guard = [&](int depth, json::parse_event_t event, json& parsed) {
+      switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start:
+          if (depth >= kMaxJsonDepth) {
+            throw TParseStop{"the JSON text nests deeper than " + std::to_string(kMaxJsonDepth) +
+                             " levels; a study nests three"};
+          }
+          if (event == json::parse_event_t::object_start) {
+            keys.emplace_back();
+            if (depth == 1) {
+              ++element;
+              elementSlot = 0;
+              fieldOrder_.resize(static_cast<std::size_t>(element));
+            }
+          }
+          break;
+        case json::parse_event_t::key: {
+          const std::string& key = parsed.get_ref<const std::string&>();
+          if (!keys.empty() && !keys.back().insert(AsciiLower(key)).second) {
+            const std::string where = depth == 3 && elementSlot > 0 ? "slot " + std::to_string(elementSlot)
+                                      : depth >= 2 ? "element " + std::to_string(element) + " of the array"
+                                                   : "the JSON text";
+            throw TParseStop{where + ": the member " + Quoted(key) +
+                             " is given more than once (letter case does not count)"};
+          }
+          if (depth == 2) memberKey = key;
+          if (depth == 3 && memberKey == "fields" && element > 0) fieldOrder_.back().push_back(key);
+          break;
+        }
+        case json::parse_event_t::value:
+          if (depth == 2 && memberKey == "slot" && parsed.is_number_integer()) elementSlot = parsed.get<long long>();
+          break;
+        case json::parse_event_t::object_end:
+          if (!keys.empty()) keys.pop_back();
+          break;
+        default:
+          break;
+      }
+      return true;
+    };
+    json doc;
     try {
-      doc = ordered_json::parse(text.begin(), text.end());
-    } catch (const ordered_json::parse_error& e) {
+      doc = json::parse(text.begin(), text.end(), guard);
+    } catch (const TParseStop& stop) {
+      return Fail(TStudyJsonError::Json, stop.message);
+    } catch (const json::exception& e) {  // a syntax error, a number out of range
       return Fail(TStudyJsonError::Json, "the JSON text cannot be read: " + PlainParseMessage(e.what()));
     }
     if (!doc.is_array()) {
@@ -82,7 +185,7 @@ class TChecker {
     return false;
   }
 
-  bool CheckSlot(const ordered_json& item, std::size_t position, std::set<int>& seen) {
+  bool CheckSlot(const json& item, std::size_t position, std::set<int>& seen) {
     const std::string where = "element " + std::to_string(position) + " of the array";
     if (!item.is_object()) return Fail(TStudyJsonError::Json, where + " is not an object");
     const auto slotIt = item.find("slot");
@@ -90,7 +193,7 @@ class TChecker {
     if (!slotIt->is_number_integer() || slotIt->get<long long>() < 1 ||
         slotIt->get<long long>() > TFlox03Pages::kSlotCount) {
       return Fail(TStudyJsonError::Json, where + ": \"slot\" must be a whole number from 1 to 19, not " +
-                                             slotIt->dump());
+                                             Describe(*slotIt));
     }
     const int slot = static_cast<int>(slotIt->get<long long>());
     if (!seen.insert(slot).second) {
@@ -101,7 +204,7 @@ class TChecker {
       if (key == "slot" || key == "fields") continue;
       if (key == "class") {
         if (!value.is_string() || value.get<std::string>() != cls.className) {
-          return Fail(TStudyJsonError::Json, "slot " + std::to_string(slot) + ": class " + value.dump() +
+          return Fail(TStudyJsonError::Json, "slot " + std::to_string(slot) + ": class " + Describe(value) +
                                                  " is not the class of that slot, " + cls.className);
         }
         continue;
@@ -114,13 +217,14 @@ class TChecker {
       return Fail(TStudyJsonError::Json, SlotName(shape_, slot) + ": \"fields\" must be an object");
     }
     std::set<std::size_t> given;
-    for (const auto& [name, value] : fieldsIt->items()) {
-      if (!CheckField(slot, cls, name, value, given)) return false;
+    // In the order of the text, so that the first problem is the first one named.
+    for (const std::string& name : fieldOrder_[position - 1]) {
+      if (!CheckField(slot, cls, name, fieldsIt->at(name), given)) return false;
     }
     return true;
   }
 
-  bool CheckField(int slot, const TRecordClass& cls, const std::string& name, const ordered_json& value,
+  bool CheckField(int slot, const TRecordClass& cls, const std::string& name, const json& value,
                   std::set<std::size_t>& given) {
     const std::string where = FieldName(shape_, slot, name);
     const int index = cls.IndexOf(name);
@@ -129,7 +233,7 @@ class TChecker {
       return Fail(TStudyJsonError::Json, where + ": the field is given more than once");
     }
     if (!value.is_string()) {
-      return Fail(TStudyJsonError::Json, where + ": the value must be a string, not " + value.dump());
+      return Fail(TStudyJsonError::Json, where + ": the value must be a string, not " + Describe(value));
     }
     const std::string& utf8 = value.get_ref<const std::string&>();
     std::string bytes;
@@ -153,6 +257,7 @@ class TChecker {
   }
 
   const TFlox03Pages& shape_;
+  std::vector<std::vector<std::string>> fieldOrder_;  // per array element
   std::vector<TStudyEdit>* edits_;
   TStudyJsonError* error_;
 };

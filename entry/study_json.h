@@ -11,6 +11,10 @@
 
 #include "entry/study_document.h"
 
+// No study comes near this (a full one is about 60 KB of JSON): a larger
+// text is refused before it is parsed.
+inline constexpr std::size_t kMaxStudyJsonBytes = 4u << 20;
+
 // Every record of the study, every property listed (indent < 0: one line).
 std::string StudyToJson(const TFlox03Pages& study, int indent = 2);
 
@@ -29,8 +33,11 @@ struct TStudyJsonError {
 
 // Reads and checks the whole text against the record classes of `shape`
 // without changing anything. Field names are matched like the study file
-// matches them: ASCII letters without regard to case. Returns false with
-// *error filled on the first problem; *edits is then empty.
+// matches them: ASCII letters without regard to case, so a name given twice
+// in one object, in the same or another letter case, is an error. So are a
+// text larger than kMaxStudyJsonBytes, a NUL byte anywhere, and nesting
+// deeper than a study has. Returns false with *error filled on the first
+// problem; *edits is then empty. Time and memory grow linearly with the text.
 bool ParseStudyJson(std::string_view json, const TFlox03Pages& shape, std::vector<TStudyEdit>* edits,
                     TStudyJsonError* error);
 

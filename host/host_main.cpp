@@ -55,7 +55,8 @@ constexpr const char kUsage[] =
     "\n"
     "Study types: 1 and 2 general study, 3 industries and crafts, 4 existing hotels.\n"
     "Numbers may be decimal or 0x-hexadecimal; of N and A only the low byte counts.\n"
-    "Exit status: 0 done, 1 the library reported a failure, 2 wrong command line.\n";
+    "Exit status: 0 done, 1 the library reported a failure (also a message 001 or\n"
+    "002 of call, edit, preview and print), 2 wrong command line.\n";
 
 struct TUsageError {
   std::string message;
@@ -69,6 +70,7 @@ struct TLibrary {
   decltype(&Flox03ImportJson) importJson = nullptr;
   decltype(&Flox03ExportPdf) exportPdf = nullptr;
   decltype(&Flox03LastError) lastError = nullptr;
+  decltype(&Flox03LastStatus) lastStatus = nullptr;
   decltype(&Flox03Free) freeText = nullptr;
 };
 
@@ -100,7 +102,8 @@ std::optional<TLibrary> LoadLibrary() {
                   Resolve(handle, "Flox03ExportJson", &lib.exportJson) &
                   Resolve(handle, "Flox03ImportJson", &lib.importJson) &
                   Resolve(handle, "Flox03ExportPdf", &lib.exportPdf) &
-                  Resolve(handle, "Flox03LastError", &lib.lastError) & Resolve(handle, "Flox03Free", &lib.freeText);
+                  Resolve(handle, "Flox03LastError", &lib.lastError) &
+                  Resolve(handle, "Flox03LastStatus", &lib.lastStatus) & Resolve(handle, "Flox03Free", &lib.freeText);
   if (!ok) return std::nullopt;
   return lib;  // the library stays loaded until the program ends
 }
@@ -157,39 +160,32 @@ std::uint64_t Required(const TArgs& args, const std::string& option, std::uint64
   return Number(args, option, max);
 }
 
+bool EnvSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
 int LibraryFailure(const TLibrary& lib, int status) {
   const char* message = lib.lastError();
   std::fprintf(stderr, "flox03: %s (status %d)\n", message != nullptr && *message ? message : "failed", status);
   return kExitFailure;
 }
 
-bool IsFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// One Flox03A call. Flox03A reports its own failures (an error box, or
-// stderr without a display) and returns nothing meaningful, so the study
-// file is checked with the export function before and after the call.
+// One Flox03A call. Flox03A shows its own failures (an error box, or stderr
+// without a display) and returns nothing meaningful; its status tells.
 int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action) {
   const auto type = static_cast<std::uint32_t>(Required(args, "--type", UINT32_MAX));
   const auto window = static_cast<std::uintptr_t>(args.Has("--window") ? Number(args, "--window", UINTPTR_MAX) : 0);
-
-  std::string problem;
-  auto check = [&] {
-    char* json = nullptr;
-    const int status = lib.exportJson(args.file.c_str(), &json);
-    lib.freeText(json);
-    if (status != FLOX_OK && problem.empty()) problem = lib.lastError();
-  };
-  if (IsFile(args.file)) check();
-  lib.flox03A(window, args.file.c_str(), nullptr, action, type);
-  check();
-  if (!problem.empty()) {
-    std::fprintf(stderr, "flox03: %s\n", problem.c_str());
+  // Nobody could answer a dialog without a display: fail at once rather
+  // than wait for ever.
+  const unsigned family = type & 0xFFu;
+  if ((action & 0xFFu) == 1 && family >= 1 && family <= 4 && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+    std::fprintf(stderr, "flox03: editing needs a display, and there is none (DISPLAY is not set); nothing was done\n");
     return kExitFailure;
   }
-  return 0;
+  lib.flox03A(window, args.file.c_str(), nullptr, action, type);
+  const int status = lib.lastStatus();
+  return status == FLOX_OK ? 0 : LibraryFailure(lib, status);
 }
 
 // A value on one line: backslash, control characters and DEL escaped.
@@ -254,6 +250,11 @@ int RunImport(const TLibrary& lib, const TArgs& args) {
     std::ostringstream buffer;
     buffer << in.rdbuf();
     text = buffer.str();
+  }
+  // The library takes a C string: a NUL would silently end the text there.
+  if (const auto nul = text.find('\0'); nul != std::string::npos) {
+    std::fprintf(stderr, "flox03: the JSON text holds a NUL byte at offset %zu\n", nul);
+    return kExitFailure;
   }
   const int status = lib.importJson(args.file.c_str(), text.c_str(), type);
   return status == FLOX_OK ? 0 : LibraryFailure(lib, status);

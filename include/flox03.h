@@ -24,7 +24,15 @@ extern "C" {
  * 1 edit it in the modal data-entry dialog and save it, 2 preview the whole
  * report, 3 print it; any other action only loads or creates the file.
  * hostWindow (an X11 window id, or 0) owns every window the library opens.
- * reserved is never read. The result carries no meaning. */
+ * reserved is never read. The result carries no meaning: failures of the
+ * study file show their message box (error 001 or 002 with the reason) and
+ * the call goes on as far as it sensibly can; afterwards Flox03LastStatus()
+ * and Flox03LastError() tell the host how the call ended.
+ * The study file stays locked from the load to the last save: a second call
+ * (or import, in any process) on a study in use is refused at once with
+ * FLOX_ERR_IN_USE and writes nothing; so is a study that cannot be opened at
+ * all (not a regular file, no permission). Editing without a display fails
+ * at once with FLOX_ERR_NO_DISPLAY. */
 FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char *fileName, void *reserved,
                                uint32_t action, uint32_t studyType);
 
@@ -32,14 +40,17 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char *fileName, void 
  * call ends. */
 FLOX_API void InitDll(uintptr_t hostWindow);
 
-/* Status of the calls below; Flox03LastError() then gives a readable message. */
+/* Status of Flox03A (through Flox03LastStatus) and of the calls below;
+ * Flox03LastError() then gives a readable message. */
 enum {
   FLOX_OK = 0,
   FLOX_ERR_ARGUMENT = 1, /* a null or empty argument, a study type outside 1..4 */
   FLOX_ERR_FILE = 2,     /* the study file (or output file) cannot be read or written */
   FLOX_ERR_JSON = 3,     /* the JSON text is not a study: syntax, slot, class or field */
   FLOX_ERR_ENCODING = 4, /* a character that code page 1253 cannot hold */
-  FLOX_ERR_RENDER = 5    /* the report could not be produced */
+  FLOX_ERR_RENDER = 5,   /* the report could not be produced */
+  FLOX_ERR_IN_USE = 6,   /* the study is open elsewhere: nothing was written */
+  FLOX_ERR_NO_DISPLAY = 7 /* editing needs a display and there is none */
 };
 
 /* The study file as JSON (UTF-8): an array of 19 objects in slot order,
@@ -53,16 +64,24 @@ FLOX_API int Flox03ExportJson(const char *fileName, char **json);
  * studyType (0: none); an existing one from its own values. A value longer
  * than its field is cut as the study file would cut it; a character code
  * page 1253 cannot hold is an error naming slot and field, and then nothing
- * is written. */
+ * is written. So are a text larger than 4 MB, nesting deeper than a study
+ * has, and a field or member given twice (also in another letter case).
+ * The study file is locked from the load to the save. */
 FLOX_API int Flox03ImportJson(const char *fileName, const char *json, uint32_t studyType);
 
 /* Writes the whole study report of studyType for the study file as a PDF,
  * without any window. The study is loaded like Flox03A loads it (defaults,
- * then the file); a missing study file is not created. */
+ * then the file); a missing study file is not created. An output that is the
+ * study file itself is refused with FLOX_ERR_ARGUMENT. */
 FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const char *pdfFileName);
 
-/* The message of the last failed call above on this thread (UTF-8), or "". */
+/* The message of the last failed call on this thread, Flox03A included
+ * (UTF-8), or "" after a call that succeeded. */
 FLOX_API const char *Flox03LastError(void);
+
+/* The status of the last call on this thread, Flox03A included: FLOX_OK or
+ * one of the FLOX_ERR_ values above. */
+FLOX_API int Flox03LastStatus(void);
 
 /* Releases a text returned by Flox03ExportJson. */
 FLOX_API void Flox03Free(void *text);

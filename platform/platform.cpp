@@ -22,6 +22,7 @@ namespace {
 std::uintptr_t g_applicationWindow = 0;
 TCursor g_cursor = TCursor::Default;
 bool g_overrideActive = false;
+bool g_fellBackOffscreen = false;  // no display: the library chose offscreen
 
 // The host's window as a foreign QWindow, made once per handle.
 std::unique_ptr<QWindow> g_hostWindow;
@@ -147,6 +148,7 @@ bool EnsureApplication() {
   // runs on the offscreen platform, which still lays out and paints pages.
   if (!EnvSet("QT_QPA_PLATFORM") && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    g_fellBackOffscreen = true;
   }
   new QApplication(g_argc, g_argv);  // kept for the life of the process
   QApplication::setQuitOnLastWindowClosed(false);
@@ -157,6 +159,10 @@ bool EnsureApplication() {
 bool HasDisplay() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return false;
   return PlatformShowsWindows();
+}
+
+bool CanShowDialogs() {
+  return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr && !g_fellBackOffscreen;
 }
 
 void AttachToApplicationWindow(QWidget* window) {

@@ -21,6 +21,10 @@ std::uintptr_t ApplicationWindow();
 // (an error box prints on stderr instead of blocking).
 bool EnsureApplication();
 bool HasDisplay();
+// Whether a modal dialog can be shown and answered: a widget application
+// whose screen is not the offscreen one the library fell back to for want of
+// a display (an offscreen screen asked for on purpose, as by the tests, counts).
+bool CanShowDialogs();
 
 // Fits the application to the library's Greek screens, once per application
 // (EnsureApplication does it): the standard buttons of message boxes and

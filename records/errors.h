@@ -1,6 +1,7 @@
-// How the file operations report a failure: two lines, shown by whoever
-// installed a reporter (a modal error box in the library, a captured status
-// in the C API); by default they go to stderr.
+// How the file operations report a failure: two lines, and the reason in
+// Greek on a line of its own, shown by whoever installed a reporter (a modal
+// error box in the library, a captured status in the C API); by default they
+// go to stderr.
 #pragma once
 
 #include <functional>
@@ -10,12 +11,34 @@ inline constexpr const char kSaveErrorLine1[] = "Internal error-MeltaStream-001"
 inline constexpr const char kLoadErrorLine1[] = "Internal error-MeltaStream-002";
 inline constexpr const char kFileErrorLine2[] = "cannot create file";
 
-using TErrorReporter = std::function<void(const std::string& line1, const std::string& line2)>;
+// Why a file operation failed, as far as the user can act on it.
+enum class TFileProblem {
+  Other,        // anything else: the system's own text goes with it
+  InUse,        // another call, program or user holds the study
+  NoPermission, // the user may not read, write or replace it
+  IoError,      // the disk failed while reading or writing
+  NotRegular,   // a folder, a device, a pipe: not an ordinary file
+  NameTooLong,  // the name (or a part of it) is longer than the system allows
+  DiskFull,     // no room left, or a size limit reached
+  TooLarge,     // larger than any study can be
+  Damaged,      // the bytes are not a study file
+  NoName,       // no file name was given
+};
+
+// The reason in Greek, one line (UTF-8).
+std::string FileProblemText(TFileProblem problem);
+// The problem an errno value stands for.
+TFileProblem FileProblemOfErrno(int err);
+
+using TErrorReporter =
+    std::function<void(const std::string& line1, const std::string& line2, const std::string& reason)>;
 
 // Installs a reporter and returns the one it replaces (an empty function
 // restores the stderr default).
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
-void ReportStreamError(const std::string& line1, const std::string& line2);
+void ReportStreamError(const std::string& line1, const std::string& line2, const std::string& reason = {});
+// A note that does not fail the operation (stderr only).
+void ReportStreamWarning(const std::string& text);
 
 // Installs a reporter for the lifetime of the guard.
 class TErrorReporterScope {

@@ -59,16 +59,23 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 namespace flox_posix {
 
+namespace {
+TFaultHook g_faultHook = nullptr;
+}
+
+void SetFaultHook(TFaultHook hook) { g_faultHook = hook; }
+TFaultHook FaultHook() { return g_faultHook; }
+
 void ThrowErrno(const std::string& what, const std::string& name) {
   const int err = errno;
-  throw EStreamError(what + " " + name + ": " + std::strerror(err));
+  throw EStreamError(what + " " + name + ": " + std::strerror(err), FileProblemOfErrno(err));
 }
 
 std::size_t ReadSome(int fd, void* buffer, std::size_t count, const std::string& name) {
   auto* out = static_cast<char*>(buffer);
   std::size_t done = 0;
   while (done < count) {
-    const ssize_t n = ::read(fd, out + done, count - done);
+    const ssize_t n = Sys("read", [&] { return ::read(fd, out + done, count - done); });
     if (n < 0) {
       if (errno == EINTR) continue;
       ThrowErrno("cannot read", name);
@@ -82,12 +89,12 @@ std::size_t ReadSome(int fd, void* buffer, std::size_t count, const std::string&
 void WriteAll(int fd, const void* buffer, std::size_t count, const std::string& name) {
   const auto* in = static_cast<const char*>(buffer);
   while (count > 0) {
-    const ssize_t n = ::write(fd, in, count);
+    const ssize_t n = Sys("write", [&] { return ::write(fd, in, count); });
     if (n < 0) {
       if (errno == EINTR) continue;
       ThrowErrno("cannot write", name);
     }
-    if (n == 0) throw EStreamError("cannot write " + name + ": no progress");
+    if (n == 0) throw EStreamError("cannot write " + name + ": no progress", TFileProblem::DiskFull);
     in += n;
     count -= static_cast<std::size_t>(n);
   }
@@ -97,22 +104,30 @@ std::int64_t SeekFd(int fd, std::int64_t offset, TSeekOrigin origin, const std::
   int whence = SEEK_SET;
   if (origin == TSeekOrigin::Current) whence = SEEK_CUR;
   if (origin == TSeekOrigin::End) whence = SEEK_END;
-  const off_t pos = ::lseek(fd, static_cast<off_t>(offset), whence);
+  const off_t pos = Sys("lseek", [&] { return ::lseek(fd, static_cast<off_t>(offset), whence); });
   if (pos < 0) ThrowErrno("cannot seek in", name);
   return static_cast<std::int64_t>(pos);
 }
 
 void SyncFd(int fd, const std::string& name) {
-  while (::fsync(fd) != 0) {
+  while (Sys("fsync", [&] { return ::fsync(fd); }) != 0) {
     if (errno == EINTR) continue;
     ThrowErrno("cannot flush", name);
   }
 }
 
-int OpenLocked(const std::string& name, int flags, mode_t mode) {
-  if (name.empty()) throw EStreamError("cannot open a file without a name");
-  // Without blocking, so that a FIFO or a device cannot hang the call.
-  const int fd = ::open(name.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, mode);
+int OpenLocked(const std::string& name, int flags, mode_t mode, TLock lock) {
+  if (name.empty()) throw EStreamError("cannot open a file without a name", TFileProblem::NoName);
+  // Anything but a regular file is refused before it is opened: opening a
+  // FIFO or a device may block or act on the device.
+  struct stat st {};
+  if (Sys("stat", [&] { return ::stat(name.c_str(), &st); }) == 0) {
+    if (!S_ISREG(st.st_mode)) throw EStreamError("not a regular file: " + name, TFileProblem::NotRegular);
+  } else if (errno != ENOENT || !(flags & O_CREAT)) {
+    ThrowErrno("cannot open", name);
+  }
+  // Without blocking all the same, in case the name changed meanwhile.
+  const int fd = Sys("open", [&] { return ::open(name.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, mode); });
   if (fd < 0) ThrowErrno((flags & O_CREAT) ? "cannot create" : "cannot open", name);
   auto fail = [&](const char* what) {
     const int err = errno;
@@ -120,19 +135,19 @@ int OpenLocked(const std::string& name, int flags, mode_t mode) {
     errno = err;
     ThrowErrno(what, name);
   };
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) fail("cannot examine");
+  if (Sys("fstat", [&] { return ::fstat(fd, &st); }) != 0) fail("cannot examine");
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    throw EStreamError("not a regular file: " + name);
+    throw EStreamError("not a regular file: " + name, TFileProblem::NotRegular);
   }
   const int fl = ::fcntl(fd, F_GETFL);
   if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) fail("cannot set up");
-  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  const int how = (lock == TLock::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+  while (Sys("flock", [&] { return ::flock(fd, how); }) != 0) {
     if (errno == EINTR) continue;
     if (errno == EWOULDBLOCK) {
       ::close(fd);
-      throw EStreamError("file is in use: " + name);
+      throw EStreamError("file is in use: " + name, TFileProblem::InUse);
     }
     fail("cannot lock");
   }
@@ -147,7 +162,16 @@ void TFdStream::Close() {
   if (fd_ < 0) return;
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0 && errno != EINTR) ThrowErrno("cannot close", name_);
+  // The descriptor is gone whatever close says; an injected fault only
+  // changes what is reported.
+  int result = ::close(fd);
+  if (TFaultHook hook = FaultHook()) {
+    if (const int err = hook("close")) {
+      errno = err;
+      result = -1;
+    }
+  }
+  if (result != 0 && errno != EINTR) ThrowErrno("cannot close", name_);
 }
 
 }  // namespace flox_posix

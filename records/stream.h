@@ -8,16 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "records/errors.h"
+
+// A failure of a stream or a file, with the problem the user is told about.
 class EStreamError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EStreamError(const std::string& what, TFileProblem problem = TFileProblem::Other)
+      : std::runtime_error(what), problem_(problem) {}
+  TFileProblem Problem() const { return problem_; }
+
+ private:
+  TFileProblem problem_;
 };
 
 // A record that cannot be read: bad signature, data ending early, unknown
 // property, wrong value tag, a single character of another length.
 class EReadError : public EStreamError {
  public:
-  using EStreamError::EStreamError;
+  explicit EReadError(const std::string& what) : EStreamError(what, TFileProblem::Damaged) {}
 };
 
 enum class TSeekOrigin { Begin, Current, End };

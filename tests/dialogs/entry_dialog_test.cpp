@@ -624,4 +624,31 @@ TEST(Flox03AEdit, NewFileHoldsWhatWasTypedAfterPreviewAndClose) {
   EXPECT_EQ(reread.Slot(2).Get("EidosSteghs"), "\xC4");
 }
 
+// While the dialog is open the study stays locked: a second call or an
+// import on it is refused at once, and the edit's save is what stays.
+TEST(Flox03AEdit, ASecondCallWhileTheDialogIsOpenIsRefused) {
+  QTemporaryDir dir;
+  const std::string file = dir.filePath(QStringLiteral("held.flx")).toStdString();
+  int secondCall = -1;
+  int import = -1;
+  TModalWatcher watcher([&](QWidget* modal) {
+    auto* dialog = dynamic_cast<TFlox03InData*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    Type(Find<QWidget>(dialog->Flox03Page1Frame1, "Edit1"), Q("ΠΡΩΤΟΣ"));
+    testing::internal::CaptureStderr();
+    Flox03A(0, file.c_str(), nullptr, 1, 1);
+    secondCall = Flox03LastStatus();
+    import = Flox03ImportJson(file.c_str(), R"([{"slot": 1, "fields": {"NameEpixirisi": "ΔΕΥΤΕΡΟΣ"}}])", 1);
+    testing::internal::GetCapturedStderr();
+    dialog->CloseBtn->click();
+  });
+  Flox03A(0, file.c_str(), nullptr, 1, 1);
+  EXPECT_EQ(Flox03LastStatus(), FLOX_OK) << Flox03LastError();
+  EXPECT_EQ(secondCall, FLOX_ERR_IN_USE);
+  EXPECT_EQ(import, FLOX_ERR_IN_USE);
+  TFlox03Pages reread;
+  ASSERT_TRUE(reread.LoadFromFile(file));
+  EXPECT_EQ(U(reread.Slot(1), "NameEpixirisi"), "ΠΡΩΤΟΣ");
+}
+
 }  // namespace

@@ -103,6 +103,47 @@ TEST(Flox03A, DamagedFileShowsMessage002AndIsLeftAsItWas) {
   EXPECT_EQ(ReadBytes(file), bytes);
 }
 
+// Flox03A's outcome for the host: status and message, and a study that is
+// in use elsewhere or is no file is refused before anything is written.
+TEST(Flox03A, TellsTheHostHowTheCallEnded) {
+  TempDir dir;
+  const std::string file = dir / "s.flx";
+  CallFlox03A(0, file.c_str(), 0, 1);
+  EXPECT_EQ(Flox03LastStatus(), FLOX_OK);
+  EXPECT_STREQ(Flox03LastError(), "");
+  const std::string before = ReadBytes(file);
+
+  {
+    TFlox03Pages other;
+    other.HoldFile();
+    ASSERT_TRUE(other.LoadFromFile(file));
+    const std::string err = CallFlox03A(0, file.c_str(), 0, 2);
+    EXPECT_EQ(Flox03LastStatus(), FLOX_ERR_IN_USE);
+    EXPECT_NE(std::string(Flox03LastError()).find("ανοιχτή αλλού"), std::string::npos) << Flox03LastError();
+    EXPECT_EQ(CountOf(err, "Internal error-MeltaStream-002\ncannot create file\nΗ μελέτη είναι ανοιχτή αλλού"), 1u) << err;
+    EXPECT_EQ(Flox03ImportJson(file.c_str(), R"([{"slot": 1, "fields": {"Polh": "x"}}])", 1), FLOX_ERR_IN_USE);
+  }
+  EXPECT_EQ(ReadBytes(file), before);
+
+  CallFlox03A(0, dir.Path().c_str(), 0, 1);  // a folder
+  EXPECT_EQ(Flox03LastStatus(), FLOX_ERR_FILE);
+  EXPECT_NE(std::string(Flox03LastError()).find("κανονικό αρχείο"), std::string::npos) << Flox03LastError();
+}
+
+TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
+  TempDir dir;
+  const std::string file = dir / "s.flx";
+  const std::string link = dir / "link.pdf";
+  CallFlox03A(0, file.c_str(), 0, 1);
+  const std::string before = ReadBytes(file);
+  std::filesystem::create_symlink(file, link);
+  for (const std::string& out : {file, link}) {
+    EXPECT_EQ(Flox03ExportPdf(file.c_str(), 1, out.c_str()), FLOX_ERR_ARGUMENT);
+    EXPECT_NE(std::string(Flox03LastError()).find("itself"), std::string::npos);
+  }
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
 TEST(Flox03A, FileInAMissingFolderShowsMessage001) {
   TempDir dir;
   const std::string file = dir / "no/such/folder.flx";
@@ -254,7 +295,52 @@ TEST_P(JsonImportRefused, ChangesNothing) {
   EXPECT_EQ(Flox03ImportJson(fresh.c_str(), c.json.c_str(), 1), c.status);
   EXPECT_FALSE(std::filesystem::exists(fresh));
   EXPECT_EQ(FileCount(dir), 1u);
+  EXPECT_LT(message.size(), 400u) << "a message never holds a whole value";
 }
+
+// A value nested `depth` deep, as arrays or as objects.
+std::string Nested(std::size_t depth, bool objects) {
+  std::string text;
+  for (std::size_t i = 0; i < depth; ++i) text += objects ? "{\"a\":" : "[";
+  text += "1";
+  for (std::size_t i = 0; i < depth; ++i) text += objects ? "}" : "]";
+  return text;
+}
+
+std::string ManyKeys(std::size_t count) {
+  std::string text = R"([{"slot": 1, "fields": {)";
+  for (std::size_t i = 0; i < count; ++i) text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":\"\"";
+  return text + "}}]";
+}
+
+// Hostile texts: deep, huge, many keys, keys given twice.
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, JsonImportRefused,
+    testing::Values(
+        BadImport{"DeepValue", R"([{"slot": 1, "fields": {"Polh": )" + Nested(65000, false) + "}}]", FLOX_ERR_JSON,
+                  {"nests deeper"}},
+        BadImport{"DeepSlot", R"([{"slot": )" + Nested(65000, true) + "}]", FLOX_ERR_JSON, {"nests deeper"}},
+        BadImport{"DeepClass", R"([{"slot": 1, "class": )" + Nested(65000, false) + "}]", FLOX_ERR_JSON,
+                  {"nests deeper"}},
+        BadImport{"DeepFields", R"([{"slot": 1, "fields": )" + Nested(65000, true) + "}]", FLOX_ERR_JSON,
+                  {"nests deeper"}},
+        BadImport{"ShallowButWrong", R"([{"slot": 1, "fields": {"Polh": )" + Nested(5, true) + "}}]", FLOX_ERR_JSON,
+                  {"slot 1", "Polh", "an object"}},
+        BadImport{"Huge", R"([{"slot": 1, "fields": {"Polh": ")" + std::string(5u << 20, 'a') + R"("}}])",
+                  FLOX_ERR_JSON, {"4 MB"}},
+        BadImport{"ManyKeys", ManyKeys(200000), FLOX_ERR_JSON, {"slot 1", "k0"}},
+        BadImport{"FieldTwiceSameCase", R"([{"slot": 1, "fields": {"Polh": "a", "Man": "b", "Polh": "c"}}])",
+                  FLOX_ERR_JSON, {"slot 1", "Polh", "more than once"}},
+        BadImport{"LongName", R"([{"slot": 1, ")" + std::string(100000, 'x') + R"(": 1}])", FLOX_ERR_JSON,
+                  {"slot 1", "xxx..."}},
+        // Found by the fuzzer: a syntax error whose last token is long.
+        BadImport{"LongLastToken",
+                  "[{\"sldi[[eot\": 15, \"fhelds\"" + std::string(56, '\n') +
+                      "fi eld\n\n\n\n{:i[ E\"dosferousa\": \"\xCE\x92\"}}]",
+                  FLOX_ERR_JSON, {"JSON"}},
+        BadImport{"NumberOutOfRange", "1e" + std::string(46, '6') + "o\xCE", FLOX_ERR_JSON, {"JSON", "number"}},
+        BadImport{"MemberTwice", R"([{"slot": 1, "slot": 2}])", FLOX_ERR_JSON, {"element 1", "slot", "more than once"}}),
+    [](const testing::TestParamInfo<BadImport>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JsonImportRefused,

@@ -19,7 +19,7 @@ using namespace studytest;
 // Captures the messages of the file operations.
 struct Messages {
   std::vector<std::string> lines;
-  TErrorReporterScope scope{[this](const std::string& a, const std::string& b) { lines.push_back(a + "|" + b); }};
+  TErrorReporterScope scope{[this](const std::string& a, const std::string& b, const std::string&) { lines.push_back(a + "|" + b); }};
   std::size_t Count(const std::string& line1) const {
     std::size_t n = 0;
     for (const auto& l : lines) n += l.rfind(line1 + "|", 0) == 0 ? 1 : 0;

@@ -73,6 +73,12 @@ TEST(ParseStudyJson, AFailureLeavesNoEditsAndSaysWhere) {
   // Invalid UTF-8 never gets past the JSON reader.
   ASSERT_FALSE(ParseStudyJson("[{\"slot\": 1, \"fields\": {\"Polh\": \"\xC1\"}}]", shape, &edits, &error));
   EXPECT_EQ(error.kind, TStudyJsonError::Json);
+
+  // Nor do bytes after a NUL, wherever it stands.
+  for (const std::string_view text : {std::string_view("[]\0garbage", 10), std::string_view("[{\"slot\": 1}\0]", 14)}) {
+    ASSERT_FALSE(ParseStudyJson(text, shape, &edits, &error));
+    EXPECT_NE(error.message.find("NUL"), std::string::npos) << error.message;
+  }
 }
 
 TEST(ParseStudyJson, EveryCharacterOfTheCodePageIsAccepted) {

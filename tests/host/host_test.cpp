@@ -132,7 +132,7 @@ TEST(SharedLibrary, ExportsNothingOfItsOwnButTheCFunctions) {
     if (!standard && !linker) own.insert(name);
   }
   EXPECT_EQ(own, (std::set<std::string>{"Flox03A", "InitDll", "Flox03ExportJson", "Flox03ImportJson",
-                                        "Flox03ExportPdf", "Flox03LastError", "Flox03Free"}));
+                                        "Flox03ExportPdf", "Flox03LastError", "Flox03LastStatus", "Flox03Free"}));
 }
 
 class SharedLibraryNewFile : public testing::TestWithParam<std::uint32_t> {};
@@ -311,6 +311,44 @@ TEST(Flox03Program, FailuresOfTheStudyFileGiveStatusOne) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("9"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir / "nothing.flx"));
+}
+
+// Hostile uses of the program: each fails at once with status 1 and harms
+// nothing.
+TEST(Flox03Program, RefusesWhatWouldHangOrHarm) {
+  TempDir dir;
+  const std::string study = dir / "s.flx";
+  ASSERT_EQ(RunFlox03({"call", study, "--type", "1", "--action", "0"}).status, 0);
+  const std::string before = ReadBytes(study);
+
+  Outcome run = RunFlox03({"edit", study, "--type", "1"});  // no display
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("display"), std::string::npos) << run.err;
+
+  run = RunFlox03({"pdf", study, "--type", "1", "-o", study});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("itself"), std::string::npos) << run.err;
+
+  run = RunFlox03({"call", dir.Path().string(), "--type", "1", "--action", "0"});  // a folder
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Internal error-MeltaStream-002"), std::string::npos) << run.err;
+
+  const std::string fifo = dir / "pipe.flx";  // would block an open for ever
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string empty = dir / "empty.json";
+  WriteBytes(empty, "[]");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"call", fifo, "--type", "1", "--action", "0"}, {"dump", fifo}, {"pdf", fifo, "--type", "1", "-o", dir / "o.pdf"},
+           {"import", fifo, "--json", empty}}) {
+    EXPECT_EQ(RunFlox03(args).status, 1) << args[0];
+  }
+
+  const std::string json = dir / "nul.json";
+  WriteBytes(json, std::string(R"([{"slot": 1, "fields": {"Polh": "a"}}])") + std::string(1, '\0') + "[]");
+  run = RunFlox03({"import", study, "--json", json});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("NUL"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadBytes(study), before);
 }
 
 // Command lines that are wrong: status 2, a hint on stderr, nothing done.

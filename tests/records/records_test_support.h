@@ -119,7 +119,7 @@ inline void FillFull(TPageRecord& record, int salt = 0) {
 class TCapturedErrors {
  public:
   TCapturedErrors()
-      : scope_([this](const std::string& a, const std::string& b) { lines_.emplace_back(a, b); }) {}
+      : scope_([this](const std::string& a, const std::string& b, const std::string&) { lines_.emplace_back(a, b); }) {}
   const std::vector<std::pair<std::string, std::string>>& Lines() const { return lines_; }
   std::size_t Count() const { return lines_.size(); }
 

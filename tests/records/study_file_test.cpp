@@ -4,11 +4,14 @@
 // backup before it is overwritten).
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 
 #include <csignal>
 #include <ctime>
+#include <optional>
 #include <regex>
 
+#include "records/posix_io.h"
 #include "records/stream_component.h"
 #include "records_test_support.h"
 
@@ -174,11 +177,18 @@ TEST(StudyFile, ReplacedFileKeepsItsPermissions) {
   const std::string name = dir.File("study.flx");
   WriteFile(name, ToBytes("old"));
   ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+  // Where the user may give files away, the owner and group stay too.
+  const bool superuser = ::geteuid() == 0;
+  if (superuser) ASSERT_EQ(::chown(name.c_str(), 65534, 65534), 0);
   TStudyFile file;
   ASSERT_TRUE(file.SaveToFile(name));
   struct stat st {};
   ASSERT_EQ(::stat(name.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (superuser) {
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
 }
 
 TEST(StudyFile, NewFileGetsTheUsualModeLessTheUmask) {
@@ -205,7 +215,7 @@ template <class Prepare>
 int FailingSave(const std::string& name, Prepare prepare) {
   return InChild([&] {
     std::vector<std::pair<std::string, std::string>> lines;
-    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b, const std::string&) { lines.emplace_back(a, b); });
     TStudyFile file;
     file.study[2].Set("People", "42");
     prepare();
@@ -347,7 +357,7 @@ TEST(Backup, AFailedBackupFailsTheSaveAndLeavesTheFile) {
   WriteFile(name, damaged);
   const int status = InChild([&] {
     std::vector<std::pair<std::string, std::string>> lines;
-    TErrorReporterScope scope([&](const std::string& a, const std::string& b) { lines.emplace_back(a, b); });
+    TErrorReporterScope scope([&](const std::string& a, const std::string& b, const std::string&) { lines.emplace_back(a, b); });
     TStudyFile file;
     if (file.LoadFromFile(name)) return 1;
     std::signal(SIGXFSZ, SIG_IGN);
@@ -359,6 +369,267 @@ TEST(Backup, AFailedBackupFailsTheSaveAndLeavesTheFile) {
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadFile(name), damaged);
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"study.flx"});
+}
+
+// ----------------------------------------------------- hostile paths
+
+constexpr uid_t kNobody = 65534;
+
+// What a load and then a save of the edited study did with a path: each
+// either succeeded (nullopt) or failed with a problem, and whether the file
+// the path stood for kept its bytes.
+struct TPathOutcome {
+  std::optional<TFileProblem> load;
+  std::optional<TFileProblem> save;
+  bool messagesMatch;  // one 002 per failed load, one 001 per failed save, nothing else
+};
+
+struct HostilePath {
+  const char* name;
+  // Makes the path in the folder (which every user may enter) and returns it.
+  std::string (*make)(const TScratchDir& dir);
+  bool asNobody;
+  std::optional<TFileProblem> load, save;
+};
+
+// Runs load and save in a child (as nobody where asked); the outcome comes
+// back through a pipe.
+TPathOutcome RunOnPath(const std::string& path, bool asNobody) {
+  int fds[2];
+  if (::pipe(fds) != 0) return {};
+  const int status = InChild([&] {
+    ::alarm(20);  // a blocking open would hang here, not the suite
+    if (asNobody && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) return 90;
+    TCapturedErrors errors;
+    TStudyFile file;
+    const bool loaded = file.LoadFromFile(path);
+    const auto load = file.LastFailure();
+    file.study[2].Set("People", "42");
+    const bool saved = file.SaveToFile(path);
+    const auto save = file.LastFailure();
+    std::vector<std::pair<std::string, std::string>> expected;
+    if (!loaded) expected.push_back(kLoadMessage);
+    if (!saved) expected.push_back(kSaveMessage);
+    const int out[3] = {load ? static_cast<int>(*load) : -1, save ? static_cast<int>(*save) : -1,
+                        errors.Lines() == expected ? 1 : 0};
+    return ::write(fds[1], out, sizeof out) == sizeof out && loaded == !load && saved == !save ? 0 : 91;
+  });
+  ::close(fds[1]);
+  int out[3] = {-2, -2, 0};
+  const bool read = ::read(fds[0], out, sizeof out) == sizeof out;
+  ::close(fds[0]);
+  if (status != 0 || !read) return {TFileProblem::Other, TFileProblem::Other, false};
+  auto problem = [](int v) { return v < 0 ? std::nullopt : std::optional<TFileProblem>(static_cast<TFileProblem>(v)); };
+  return {problem(out[0]), problem(out[1]), out[2] == 1};
+}
+
+std::string OwnedByNobody(const std::string& name, mode_t mode) {
+  WriteFile(name, EditedStudyBytes());
+  if (::chown(name.c_str(), kNobody, kNobody) != 0 || ::chmod(name.c_str(), mode) != 0) return {};
+  return name;
+}
+
+const HostilePath kHostilePaths[] = {
+    {"Fifo", [](const TScratchDir& d) { const auto n = d.File("pipe.flx"); ::mkfifo(n.c_str(), 0666); return n; },
+     false, TFileProblem::NotRegular, TFileProblem::NotRegular},
+    {"Folder", [](const TScratchDir& d) { const auto n = d.File("dir.flx"); ::mkdir(n.c_str(), 0777); return n; },
+     false, TFileProblem::NotRegular, TFileProblem::NotRegular},
+    {"LinkToADevice", [](const TScratchDir& d) { const auto n = d.File("null.flx"); ::symlink("/dev/null", n.c_str()); return n; },
+     false, TFileProblem::NotRegular, TFileProblem::NotRegular},
+    {"LongName", [](const TScratchDir& d) { const auto n = d.File(std::string(250, 'a') + ".flx"); WriteFile(n, EditedStudyBytes()); return n; },
+     false, std::nullopt, std::nullopt},
+    {"NameTooLong", [](const TScratchDir& d) { return d.File(std::string(300, 'a') + ".flx"); },
+     false, TFileProblem::NameTooLong, TFileProblem::NameTooLong},
+    {"DanglingLink", [](const TScratchDir& d) { const auto n = d.File("link.flx"); ::symlink("target.flx", n.c_str()); return n; },
+     false, std::nullopt, std::nullopt},
+    {"TooLarge", [](const TScratchDir& d) { const auto n = d.File("huge.flx"); WriteFile(n, Concat({EditedStudyBytes(), Bytes(kMaxStudyFileSize, 0)})); return n; },
+     false, TFileProblem::TooLarge, std::nullopt},
+    {"ReadOnlyFile", [](const TScratchDir& d) { return OwnedByNobody(d.File("ro.flx"), 0444); },
+     true, std::nullopt, TFileProblem::NoPermission},
+    {"AnotherUsersFile", [](const TScratchDir& d) { const auto n = d.File("root.flx"); WriteFile(n, EditedStudyBytes()); ::chmod(n.c_str(), 0644); return n; },
+     true, std::nullopt, TFileProblem::NoPermission},
+    {"FolderWithoutRead", [](const TScratchDir& d) {
+       const auto folder = d.File("wx");
+       ::mkdir(folder.c_str(), 0700);
+       const auto n = OwnedByNobody(folder + "/study.flx", 0644);
+       if (::chown(folder.c_str(), kNobody, kNobody) != 0 || ::chmod(folder.c_str(), 0300) != 0) return std::string();
+       return n; },
+     true, std::nullopt, TFileProblem::NoPermission},
+};
+
+class HostilePaths : public testing::TestWithParam<HostilePath> {};
+
+TEST_P(HostilePaths, AreRefusedWithTheReasonAndNeverHarmed) {
+  const HostilePath& c = GetParam();
+  if (c.asNobody && ::geteuid() != 0) GTEST_SKIP() << "needs the superuser to act as another user";
+  TScratchDir dir;
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+  const std::string path = c.make(dir);
+  ASSERT_FALSE(path.empty());
+  std::error_code ec;
+  const bool regular = std::filesystem::is_regular_file(path, ec);
+  const Bytes before = regular ? ReadFile(path) : Bytes();
+
+  const TPathOutcome outcome = RunOnPath(path, c.asNobody);
+  EXPECT_EQ(outcome.load, c.load);
+  EXPECT_EQ(outcome.save, c.save);
+  EXPECT_TRUE(outcome.messagesMatch);
+  if (c.save && regular) {
+    EXPECT_EQ(ReadFile(path), before) << "a refused save changed the file";
+  }
+  if (!c.save) {
+    TStudyFile reread;
+    ASSERT_TRUE(reread.LoadFromFile(path));
+    EXPECT_EQ(reread.study[2].Get("People"), "42");
+  }
+  for (const std::string& e : dir.Entries()) EXPECT_EQ(e.find(".tmp"), std::string::npos) << e;
+  ::chmod(dir.File("wx").c_str(), 0700);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostilePaths, testing::ValuesIn(kHostilePaths),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HostilePaths, ALinkToAStudyNotYetThereIsFollowedAndKept) {
+  TScratchDir dir;
+  const std::string link = dir.File("link.flx");
+  std::filesystem::create_symlink("sub/real.flx", link);
+  std::filesystem::create_directory(dir.File("sub"));
+  TStudyFile file;
+  ASSERT_TRUE(file.SaveToFile(link));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(dir.File("sub/real.flx")), ConstructedStudyBytes());
+}
+
+TEST(HostilePaths, ATooLargeStudyIsKeptByASecondNameNotACopy) {
+  TScratchDir dir;
+  const std::string name = dir.File("huge.flx");
+  WriteFile(name, Bytes(kMaxStudyFileSize + 1, 'T'));
+  struct stat original {};
+  ASSERT_EQ(::stat(name.c_str(), &original), 0);
+  TCapturedErrors errors;
+  TStudyFile file;
+  EXPECT_FALSE(file.LoadFromFile(name));
+  ASSERT_TRUE(file.SaveToFile(name));
+  const std::vector<std::string> backups = Backups(dir);
+  ASSERT_EQ(backups.size(), 1u);
+  struct stat backup {};
+  ASSERT_EQ(::stat(dir.File(backups[0]).c_str(), &backup), 0);
+  EXPECT_EQ(backup.st_ino, original.st_ino);
+  EXPECT_EQ(ReadFile(name), ConstructedStudyBytes());
+}
+
+// ----------------------------------------------------- the lock of a whole request
+
+TEST(HeldStudy, StaysLockedFromTheLoadAcrossEverySaveUntilReleased) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  const std::string fresh = dir.File("fresh.flx");
+  WriteFile(name, EditedStudyBytes());
+  std::vector<std::string> reasons;
+  TErrorReporterScope scope([&](const std::string&, const std::string&, const std::string& r) { reasons.push_back(r); });
+  TStudyFile first;
+  first.HoldFile();
+  ASSERT_TRUE(first.LoadFromFile(name));
+  TStudyFile creator;
+  creator.HoldFile();
+  ASSERT_TRUE(creator.SaveToFile(fresh));  // a new study is held from its creation
+
+  for (int round = 0; round < 2; ++round) {
+    TStudyFile second;
+    EXPECT_FALSE(second.LoadFromFile(name));
+    EXPECT_EQ(second.LastFailure(), TFileProblem::InUse);
+    EXPECT_FALSE(second.SaveToFile(name));
+    EXPECT_FALSE(second.LoadFromFile(fresh));
+    first.study[1].Set("Polh", "round " + std::to_string(round));
+    ASSERT_TRUE(first.SaveToFile(name));  // and still held after it
+  }
+  EXPECT_EQ(reasons.size(), 6u);
+  for (const std::string& r : reasons) EXPECT_EQ(r, FileProblemText(TFileProblem::InUse));
+  first.ReleaseFile();
+  TStudyFile after;
+  ASSERT_TRUE(after.LoadFromFile(name));
+  EXPECT_EQ(after.study[1].Get("Polh"), "round 1");
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"fresh.flx", "study.flx"}));
+}
+
+TEST(HeldStudy, StaleTemporariesOfKilledSavesGoAtTheNextSave) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  const timeval longAgo[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+  for (const char* stale : {".flox03-1-2-3-0.tmp", ".study.flx.tmp-1-2-3-0", ".flox03-9-9-9-0.tmp", ".flox03-new.tmp"}) {
+    WriteFile(dir.File(stale), ToBytes("half a study"));
+    if (std::string(stale) != ".flox03-new.tmp") ASSERT_EQ(::utimes(dir.File(stale).c_str(), longAgo), 0);
+  }
+  // One is still held by a save that runs: it stays.
+  TFileStream running(dir.File(".flox03-9-9-9-0.tmp"), TFileStream::Mode::OpenRead);
+  TStudyFile file;
+  ASSERT_TRUE(file.SaveToFile(name));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".flox03-9-9-9-0.tmp", ".flox03-new.tmp", "study.flx"}));
+}
+
+// ----------------------------------------------------- a fault at every file call
+
+int g_callsSeen = 0;
+int g_failAt = -1;
+int CountAndFail(const char*) { return ++g_callsSeen == g_failAt ? EIO : 0; }
+
+// Saves the edited study over the constructed one (after a failed load when
+// asked, so that a backup is made too), failing the k-th file call.
+TEST(FaultInjection, EveryFileCallOfASaveFailsSafely) {
+  for (const bool afterFailedLoad : {false, true}) {
+    int calls = 0;
+    for (int k = 0;; ++k) {
+      TScratchDir dir;
+      const std::string name = dir.File("study.flx");
+      const Bytes old = afterFailedLoad ? DamagedStudyBytes() : ConstructedStudyBytes();
+      WriteFile(name, old);
+      TCapturedErrors errors;
+      TStudyFile file;
+      file.HoldFile();
+      EXPECT_EQ(file.LoadFromFile(name), !afterFailedLoad);
+      const std::size_t before = errors.Count();
+      file.study = TStudy();
+      file.study[1].Set("NameEpixirisi", Cp("Ξενοδοχείο Ακρογιαλι"));
+      file.study[19].Set("Suntajh", "2024");
+      g_callsSeen = 0;
+      g_failAt = k;
+      flox_posix::SetFaultHook(&CountAndFail);
+      testing::internal::CaptureStderr();
+      const bool saved = file.SaveToFile(name);
+      const std::string warnings = testing::internal::GetCapturedStderr();
+      flox_posix::SetFaultHook(nullptr);
+      if (k == 0) calls = g_callsSeen;
+      SCOPED_TRACE("call " + std::to_string(k) + " of " + std::to_string(calls) + (afterFailedLoad ? ", with backup" : ""));
+      ASSERT_TRUE(k > 0 || saved);
+      EXPECT_EQ(ReadFile(name), saved ? EditedStudyBytes() : old);
+      EXPECT_EQ(errors.Count() - before, saved ? 0u : 1u);
+      if (!saved) {
+        EXPECT_EQ(errors.Lines().back(), kSaveMessage);
+      }
+      const std::vector<std::string> backups = Backups(dir);
+      EXPECT_EQ(dir.Entries().size(), 1 + backups.size()) << "a temporary file was left";
+      if (afterFailedLoad && saved) {
+        EXPECT_EQ(backups.size(), 1u);
+      }
+      for (const std::string& b : backups) EXPECT_EQ(ReadFile(dir.File(b)), old);
+      if (k >= calls) break;
+    }
+    EXPECT_GT(calls, 8);
+  }
+}
+
+TEST(FaultInjection, AReadErrorIsReportedAsOneNotAsDamage) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  TCapturedErrors errors;
+  TStudyFile file;
+  flox_posix::SetFaultHook([](const char* call) { return std::string(call) == "read" ? EIO : 0; });
+  EXPECT_FALSE(file.LoadFromFile(name));
+  flox_posix::SetFaultHook(nullptr);
+  EXPECT_EQ(file.LastFailure(), TFileProblem::IoError);
+  EXPECT_EQ(errors.Lines(), (std::vector<std::pair<std::string, std::string>>{kLoadMessage}));
 }
 
 }  // namespace
