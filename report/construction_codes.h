@@ -140,12 +140,19 @@ constexpr auto CodeLegend(int legTop) {
   });
 }
 
-// The block with its top at `top`; `caption` is the item's own text
+// The block with its top at `top`, and under it the line that describes a
+// construction of another kind; `caption` is the item's own text
 // ("7. Είδος φέροντος οργανισμού" on the general study's page).
 constexpr auto ConstructionCodes(int top, const char* caption) {
   using namespace construction;
+  const int other = top + kHeight + 30;
   return Join(std::to_array<TElementDef>({Text({0, top, kLabelW, kLine10}, caption)}), CodeBrackets(top),
-              CodeExplanation(top + kExplain), CodeLegend(top + kLegend));
+              CodeExplanation(top + kExplain), CodeLegend(top + kLegend),
+              std::to_array<TElementDef>({
+                  Text({0, other, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
+                  Field("perigrafhAllouTupou", {400, other, 1500, kLine10}),
+                  Dots(400, other + kLine10, 1500),
+              }));
 }
 
 }  // namespace rpt

@@ -26,7 +26,7 @@ constexpr int kClose2 = kValue2 + kValueW;
 constexpr int Row(int n) { return 70 + (n - 2) * 46; }  // lines 2 to 10
 
 constexpr int y7 = 500;
-constexpr int y33 = y7 + construction::kHeight + 30;
+constexpr int y33 = y7 + construction::kHeight + 30;  // "Περιγραφή άλλου τύπου", printed with the codes
 constexpr int y34 = y33 + 55;
 constexpr int y35 = y34 + 45;
 constexpr int y36 = y35 + Lines(2) + 30;
@@ -102,11 +102,7 @@ constexpr auto kHead = std::to_array<TElementDef>({
     Text({kClose2, Row(10), 15, kLine10}, "]"),
 });
 
-constexpr auto kOther = std::to_array<TElementDef>({
-    Text({0, y33, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
-    Field("perigrafhAllouTupou", {400, y33, 1500, kLine10}),
-    Dots(400, y33 + kLine10, 1500),
-
+constexpr auto kCover = std::to_array<TElementDef>({
     Text({0, y34, 1200, kLine10}, "Επικαλύψεις δαπέδων-τοίχων-οροφής κ.λ.π."),
     Field("EpikalupshDapedwn", {0, y35, 1900, Lines(2)}),
     Dots(0, y35 + kLine10, 1900),
@@ -125,8 +121,9 @@ constexpr auto kLight = std::to_array<TElementDef>({
     Dots(0, y45 + kLine10, 1900),
 });
 
-// Item 7 with its codes, their explanation and the legend, as the hotel study prints them too.
-constexpr auto kElements = Join(kHead, ConstructionCodes(y7, "7. Είδος φέροντος οργανισμού"), kOther,
+// Item 7 with its codes, their explanation, the legend and the line of another
+// kind, as the hotel study prints them too.
+constexpr auto kElements = Join(kHead, ConstructionCodes(y7, "7. Είδος φέροντος οργανισμού"), kCover,
                                 EmergencyExits(y36), kLight, Neighbours(y46));
 
 

@@ -23,7 +23,7 @@ constexpr int kUnit = kClose + 25;
 constexpr int Row(int n) { return 70 + (n - 1) * 50; }  // items 1 to 4
 
 constexpr int yCodes = Row(5) + 40;  // 5. the construction codes and their legend
-constexpr int yOther = yCodes + construction::kHeight + 30;
+constexpr int yOther = yCodes + construction::kHeight + 30;  // printed with the codes
 constexpr int yExits = yOther + 60;
 constexpr int yStairs = yExits + kEmergencyExitsHeight + 15;
 constexpr int yLight = yStairs + 60;
@@ -65,12 +65,6 @@ constexpr auto kHead = std::to_array<TElementDef>({
     Text({kUnit, Row(4), 120, kLine10}, "άτομα"),
 });
 
-constexpr auto kOther = std::to_array<TElementDef>({
-    Text({0, yOther, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
-    Field("perigrafhAllouTupou", {400, yOther, 1500, kLine10}),
-    Dots(400, yOther + kLine10, 1500),
-});
-
 constexpr auto kLight = std::to_array<TElementDef>({
     Text({0, yStairs, 1150, kLine10}, "Κλιμακοστάσιο ή ανελκυστήρας για πρόσβαση πυροσβεστών (Ναι/Οχι)"),
     Bracketed(1160, yStairs, 15, "["),
@@ -85,7 +79,7 @@ constexpr auto kLight = std::to_array<TElementDef>({
     Dots(0, yLightText + kLine10, 1900),
 });
 
-constexpr auto kElements = Join(kHead, ConstructionCodes(yCodes, "5. Είδος φέροντος οργανισμού"), kOther,
+constexpr auto kElements = Join(kHead, ConstructionCodes(yCodes, "5. Είδος φέροντος οργανισμού"),
                                 EmergencyExits(yExits), kLight, Neighbours(yNear));
 
 
