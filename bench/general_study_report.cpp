@@ -2,15 +2,11 @@
 // records, and the whole seven-page report written as a PDF file (page
 // forms created, filled, rendered and freed, as a PDF export runs it).
 // Goal: the whole report well under a second.
-#include <cstdlib>
 #include <vector>
 
-#include <QApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
-#include "records/cp1253.h"
-#include "report/flox03/flox03_report.h"
+#include "bench/report_bench.h"
 #include "report/flox03/flox03_report.h"
 
 namespace {
@@ -18,14 +14,8 @@ namespace {
 // The six records of a general study, every field at its maximum length.
 struct TFullStudy {
   TFullStudy() {
-    std::string words;
-    Utf8ToCp1253("Πυροσβεστήρας ξηράς κόνεως 6 kg στην αίθουσα εστίασης ", words);
     for (TPageRecord* record : Records()) {
-      for (std::size_t i = 0; i < record->PropCount(); ++i) {
-        std::string value;
-        while (value.size() < record->Class().props[i].maxLen) value += words;
-        record->Set(i, value);
-      }
+      FillToMaximum(*record, "Πυροσβεστήρας ξηράς κόνεως 6 kg στην αίθουσα εστίασης ");
     }
   }
   std::vector<TPageRecord*> Records() { return {&r1, &r2, &r3, &r4, &r5, &r6}; }
@@ -67,11 +57,4 @@ BENCHMARK(BM_WholeReportToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+FLOX_QT_BENCHMARK_MAIN()

@@ -50,13 +50,23 @@ TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> r
     const int editY = y + (h - layout.rowH) / 2 + layout.editDy;
     for (std::size_t c = 0; c < columns.size(); ++c) {
       const TGridCellDef& cell = row.cells[c];
+      const char* name = cell.edit != 0 ? t.Keep("Edit" + std::to_string(cell.edit)) : nullptr;
+      if (cell.text != nullptr && cell.inlineEdit != nullptr) {
+        const TGridInlineDef& in = *cell.inlineEdit;
+        const int x = columns[c].x + kCellPad;
+        t.Add(Head(cell.text, x, y, csPlain, nullptr, in.textW, h));
+        t.Add(Ed(name, x + in.textW, editY, in.editW, cell.limit));
+        if (in.after != nullptr) t.Add(Head(in.after, x + in.textW + in.editW + kCellPad, y, csPlain, nullptr, 0, h));
+        t.Bind(name, in.field, TBindKind::Text);
+        continue;
+      }
       if (cell.text != nullptr) {
         fixed(cell.text, columns[c], y, h, columns[c].style);
         continue;
       }
-      const char* name = t.Keep("Edit" + std::to_string(cell.edit));
       t.Add(Ed(name, columns[c].x, editY, columns[c].w, cell.limit));
-      t.Bind(name, t.Keep(columns[c].stem + std::to_string(row.number)), TBindKind::Text);
+      const int number = cell.number != 0 ? cell.number : row.number;
+      t.Bind(name, t.Keep(columns[c].stem + std::to_string(number)), TBindKind::Text);
     }
     y += h;
   }

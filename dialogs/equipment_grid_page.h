@@ -21,15 +21,31 @@ struct TGridColumnDef {
 };
 using TGridColumns = std::array<TGridColumnDef, 7>;
 
+// An edit inside a fixed text's cell, bound to a field of its own:
+// "Οχημα σκόνης χωρητ." [Edit21] "χλγ".
+struct TGridInlineDef {
+  int textW;          // width of the text before the edit
+  int editW;
+  const char* after;  // the text after the edit, or nullptr
+  const char* field;  // the edit's field
+};
+
 // A cell: a fixed text ('\n' parts one of two lines, which makes the row
-// tall) or the edit "Edit<edit>" with its input limit (0: none).
+// tall), the edit "Edit<edit>" with its input limit (0: none), or a fixed
+// text with an edit inside it. An edit is bound to the column's stem and the
+// row's number, or the number given here.
 struct TGridCellDef {
   const char* text = nullptr;
   int edit = 0;
   int limit = 0;
+  int number = 0;  // 0: the row's number
+  const TGridInlineDef* inlineEdit = nullptr;
 };
 constexpr TGridCellDef F(const char* text) { return {text, 0, 0}; }
-constexpr TGridCellDef E(int edit, int limit) { return {nullptr, edit, limit}; }
+constexpr TGridCellDef E(int edit, int limit, int number = 0) { return {nullptr, edit, limit, number}; }
+constexpr TGridCellDef FI(const char* text, int edit, int limit, const TGridInlineDef* inlineEdit) {
+  return {text, edit, limit, 0, inlineEdit};
+}
 
 struct TGridRowDef {
   int number;  // the item's number, which names the fields of its edits

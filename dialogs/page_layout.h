@@ -4,6 +4,9 @@
 // controls on the page's panel.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -97,6 +100,15 @@ constexpr TControlDef Box(int x, int y, int w, int h, const char* caption = null
 }
 constexpr TControlDef HLine(int x, int y, int w) { return {TCtlKind::HLine, nullptr, nullptr, x, y, w, 1}; }
 constexpr TControlDef VLine(int x, int y, int h) { return {TCtlKind::VLine, nullptr, nullptr, x, y, 1, h}; }
+
+// One table of the parts' controls, in order.
+template <std::size_t... N>
+constexpr std::array<TControlDef, (N + ...)> JoinControls(const std::array<TControlDef, N>&... parts) {
+  std::array<TControlDef, (N + ...)> out{};
+  std::size_t at = 0;
+  ((std::copy(parts.begin(), parts.end(), out.begin() + at), at += N), ...);
+  return out;
+}
 
 // Makes the controls of the table on the panel and chains them for the Tab
 // key in table order. A radio group takes its items from the code table of

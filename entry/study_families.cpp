@@ -4,6 +4,7 @@
 #include "entry/study_families.h"
 
 #include "dialogs/flox03/flox03_indata.h"
+#include "dialogs/flox06/flox06_indata.h"
 #include "dialogs/flox07/flox07_indata.h"
 #include "report/flox03/flox03_report.h"
 #include "report/flox06/flox06_report.h"
@@ -19,13 +20,11 @@ const TStudyFamily kGeneralStudy{
     .report = &kFlox03ReportFamily,
 };
 
-// The industry study's data-entry dialog is still to come: until then its
-// edit action opens nothing.
 constexpr int kIndustrySlots[] = {7, 8, 9, 10, 11, 12, 13};
 const TStudyFamily kIndustryStudy{
     .name = "industry study",
     .recordSlots = kIndustrySlots,
-    .createDialog = nullptr,
+    .createDialog = &dlg::NewDialogFrom<kFlox06InData>,
     .report = &kFlox06ReportFamily,
 };
 

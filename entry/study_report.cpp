@@ -15,10 +15,11 @@
 
 namespace {
 
-// The family of the study type, or nullptr once the cursor is the default
-// one again.
+// The family of the study type if it has a whole report, or nullptr once
+// the cursor is the default one again.
 const TStudyFamily* FamilyOf(std::uint8_t studyType) {
   const TStudyFamily* family = FindStudyFamily(studyType);
+  if (family != nullptr && family->report == nullptr) family = nullptr;
   if (family == nullptr) platform::SetScreenCursor(platform::TCursor::Default);
   return family;
 }

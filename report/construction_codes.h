@@ -32,16 +32,10 @@ constexpr TRectDef Cell(int column, int y) {
 
 }  // namespace construction
 
-// The block with its top at `top`; `caption` is the item's own text
-// ("7. Είδος φέροντος οργανισμού" on the general study's page).
-constexpr auto ConstructionCodes(int top, const char* caption) {
+// The four one-letter codes in brackets on the item's line at `top`.
+constexpr auto CodeBrackets(int top) {
   using namespace construction;
-  const int legTop = top + kLegend;
-  const int bottom = top + kHeight;
-  auto row = [legTop](int n) { return legTop + kLegHead + n * kLegRow + 2; };  // legend rows 0 to 14
-  const int x = top + kLines;
   return std::to_array<TElementDef>({
-      Text({0, top, kLabelW, kLine10}, caption),
       Text({C(0), top, kCourierCharBox, kLine10}, "[", kCourier10),
       Field("EidosFerousa", {C(1) + 1, top, CW(1) - 1, kLine10}, kCourier10, TAlign::Center),
       Dots(C(1) + 1, top + kLine10, CW(1) - 1),
@@ -58,8 +52,16 @@ constexpr auto ConstructionCodes(int top, const char* caption) {
       Field("EidosSteghs", {C(13) + 1, top, CW(13) - 1, kLine10}, kCourier10, TAlign::Center),
       Dots(C(13) + 1, top + kLine10, CW(13) - 1),
       Text({C(14), top, kCourierCharBox, kLine10}, "]", kCourier10),
+  });
+}
 
-      Text({0, top + kExplain, 1400, kLine10}, "** Επεξηγήσεις στο ΕΙΔΟΣ ΦΕΡΟΝΤΟΣ ΟΡΓΑΝΙΣΜΟΥ."),
+// "** Επεξηγήσεις ..." at `top` and, under it, the four lines that say which
+// bracket is which.
+constexpr auto CodeExplanation(int top) {
+  using namespace construction;
+  const int x = top + kLines - kExplain;
+  return std::to_array<TElementDef>({
+      Text({0, top, 1400, kLine10}, "** Επεξηγήσεις στο ΕΙΔΟΣ ΦΕΡΟΝΤΟΣ ΟΡΓΑΝΙΣΜΟΥ."),
       Text({60, x, kLabelW - 60, kLine10}, "Φέρουσα κατασκευή"),
       Text({C(0), x, C(16) - C(0), kLine10}, "[x] [ ] [ ] [ ]", kCourier10),
       Text({60, x + 42, kLabelW - 60, kLine10}, "Τοιχοποιία"),
@@ -68,7 +70,15 @@ constexpr auto ConstructionCodes(int top, const char* caption) {
       Text({C(0), x + 84, C(16) - C(0), kLine10}, "[ ] [ ] [x] [ ]", kCourier10),
       Text({60, x + 126, kLabelW - 60, kLine10}, "Επικάλυψη Στέγης"),
       Text({C(0), x + 126, C(16) - C(0), kLine10}, "[ ] [ ] [ ] [x]", kCourier10),
+  });
+}
 
+// The ruled legend of codes with its top at `legTop`.
+constexpr auto CodeLegend(int legTop) {
+  using namespace construction;
+  const int bottom = legTop + kHeight - kLegend;
+  auto row = [legTop](int n) { return legTop + kLegHead + n * kLegRow + 2; };  // legend rows 0 to 14
+  return std::to_array<TElementDef>({
       // The legend: the text between the hyphens in the last column is the code.
       Box({0, legTop, 1900, bottom - legTop}),
       HRule(0, legTop + kLegHead, 1900),
@@ -128,6 +138,21 @@ constexpr auto ConstructionCodes(int top, const char* caption) {
       Text(Cell(3, row(14)), "Αλλου", kArial9),
       Text(Cell(4, row(14)), "-Λ-", kArial9, TAlign::Center),
   });
+}
+
+// The block with its top at `top`, and under it the line that describes a
+// construction of another kind; `caption` is the item's own text
+// ("7. Είδος φέροντος οργανισμού" on the general study's page).
+constexpr auto ConstructionCodes(int top, const char* caption) {
+  using namespace construction;
+  const int other = top + kHeight + 30;
+  return Join(std::to_array<TElementDef>({Text({0, top, kLabelW, kLine10}, caption)}), CodeBrackets(top),
+              CodeExplanation(top + kExplain), CodeLegend(top + kLegend),
+              std::to_array<TElementDef>({
+                  Text({0, other, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
+                  Field("perigrafhAllouTupou", {400, other, 1500, kLine10}),
+                  Dots(400, other + kLine10, 1500),
+              }));
 }
 
 }  // namespace rpt

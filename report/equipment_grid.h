@@ -26,6 +26,43 @@ using TGridRow = std::array<TGridCell, 7>;
 constexpr TGridCell Fixed(const char* line1, const char* line2 = nullptr) { return {line1, line2, nullptr}; }
 constexpr TGridCell Data(const char* field) { return {nullptr, nullptr, field}; }
 
+// The two-line column headings of the equipment table.
+inline constexpr TGridRow kEquipmentHeading = {
+    Fixed("Α/Α"),      Fixed("Είδος πυροσβεστήρα", "ή μέσου"), Fixed("Διεθνές", "Σύμβολο"),
+    Fixed("Ποσό-", "τητα"), Fixed("Τρόπος", "λειτουργίας"), Fixed("Χρόνος", "επιθεώρ."),
+    Fixed("Παρατηρήσεις"),
+};
+
+inline constexpr TGridCell kPowder = Fixed("Εκτόξευση με πίεση", "αδρανούς αερίου");
+inline constexpr TGridCell kCarbon = Fixed("Εκτόξευση, εκτόνωση", "αερίου και χιόνος");
+inline constexpr TGridCell kYearly = Fixed("ανα 12μηνον");
+inline constexpr TGridCell kHalfYearly = Fixed("ανα 6μηνον");
+
+// Items 1 to 11 of every equipment table: the extinguishers, with a fixed
+// symbol, mode of operation and inspection interval.
+inline constexpr std::array<TGridRow, 11> kExtinguisherRows = {{
+    {Fixed("1"), Fixed("Ξηρής σκόνης φορητός", "6 χλγ."), Fixed("P"), Data("Poso1"), kPowder, kYearly, Data("Comments1")},
+    {Fixed("2"), Fixed("Ξηρής σκόνης φορητός", "12 χλγ."), Fixed("P"), Data("Poso2"), kPowder, kYearly, Data("Comments2")},
+    {Fixed("3"), Fixed("Ξηρής σκόνης τροχήλατος", "25 χλγ."), Fixed("P"), Data("Poso3"), kPowder, kYearly, Data("Comments3")},
+    {Fixed("4"), Fixed("Ξηρής σκόνης τροχήλατος", "50 χλγ."), Fixed("P"), Data("Poso4"), kPowder, kYearly, Data("Comments4")},
+    {Fixed("5"), Fixed("Ξηρής σκόνης οροφής", "6 χλγ."), Fixed("P"), Data("Poso5"), kPowder, kYearly, Data("Comments5")},
+    {Fixed("6"), Fixed("Ξηρής σκόνης οροφής", "12 χλγ."), Fixed("P"), Data("Poso6"), kPowder, kYearly, Data("Comments6")},
+    {Fixed("7"), Fixed("Διοξειδίου άνθρακα φορητός", "6 χλγ."), Fixed("C"), Data("Poso7"), kCarbon, kHalfYearly, Data("Comments7")},
+    {Fixed("8"), Fixed("Διοξειδίου άνθρακα φορητός", "12 χλγ."), Fixed("C"), Data("Poso8"), kCarbon, kHalfYearly, Data("Comments8")},
+    {Fixed("9"), Fixed("Διοξειδίου άνθρακα οροφής", "6 χλγ."), Fixed("C"), Data("Poso9"), kCarbon, kHalfYearly, Data("Comments9")},
+    {Fixed("10"), Fixed("Διοξειδίου άνθρακα οροφής", "12 χλγ."), Fixed("C"), Data("Poso10"), kCarbon, kHalfYearly, Data("Comments10")},
+    {Fixed("11"), Fixed("Αφρού μηχανικού φορητός", "10 λίτρων"), Fixed("WF"), Data("Poso11"), kPowder, kHalfYearly, Data("Comments11")},
+}};
+
+// The extinguishers followed by a study's own items.
+template <std::size_t N>
+constexpr std::array<TGridRow, 11 + N> WithExtinguishers(const std::array<TGridRow, N>& more) {
+  std::array<TGridRow, 11 + N> out{};
+  for (std::size_t i = 0; i < 11; ++i) out[i] = kExtinguisherRows[i];
+  for (std::size_t i = 0; i < N; ++i) out[11 + i] = more[i];
+  return out;
+}
+
 struct TGridLayout {
   int top;         // top edge of the table on the band
   int headHeight;  // height of the heading row; 0 for a table without headings

@@ -13,15 +13,16 @@ using namespace dlg;
 constexpr int kRight = 670;
 // Rows of the items 1 to 5.
 constexpr int kY1 = 3, kY2 = 24, kY5 = 45;
-// The box of the four radio groups.
-constexpr int kRadioY = 62, kRadioH = 150;
-constexpr int kGroupY = kRadioY + 2, kGroupH = kRadioH - 4;
+// The box of the four radio groups, a few pixels taller than the longest
+// group so that the last item ("Τίποτα") keeps clear of its bottom edge.
+constexpr int kRadioY = 62, kRadioH = 155;
+constexpr int kGroupY = kRadioY + 2, kGroupH = kRadioH - 6;
 constexpr int kGroupW = 160;
 // The rows under it.
-constexpr int kYOther = 216, kYExits = 238;
-constexpr int kExitBoxY = 259, kExitBoxH = 62;
+constexpr int kYOther = 221, kYExits = 243;
+constexpr int kExitBoxY = 264, kExitBoxH = 62;
 constexpr int kYExit1 = kExitBoxY + 17, kYExit2 = kYExit1 + 21;
-constexpr int kYStairs = 325, kYLight = 347, kYNear = 370, kYNear1 = 386, kYNear2 = 407, kYNear3 = 428;
+constexpr int kYStairs = 330, kYLight = 352, kYNear = 375, kYNear1 = 391, kYNear2 = 412, kYNear3 = 433;
 // The two columns of neighbours.
 constexpr int kNear1 = 8, kNear1E = 122, kNear2 = 340, kNear2E = 454, kNearW = 200;
 

@@ -3,6 +3,7 @@
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/flox07/flox07_help.h"
 #include "dialogs/flox07/flox07_pages.h"
+#include "dialogs/measures_controls.h"
 
 namespace flox07 {
 namespace {
@@ -12,27 +13,19 @@ using namespace dlg;
 constexpr int kRight = 670;
 constexpr int kCheckW = 18;  // a check box without a caption of its own
 
-// Tooltips that several labels share.
-constexpr const char* kHintSprinkler =
-    "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα καταιονισμού, ο τύπος του καθώς και η περιοχή που καλύπτει.";
-constexpr const char* kHintMains =
-    "Συμπληρώνεται αν υπάρχει μόνιμο υδροδοτικό πυροσβεστικό δίκτυο, ο τύπος του, η παροχή του καθώς ακι ο "
-    "αριθμός των πυρ/κών φωλιών.";
-constexpr const char* kHintSimple =
-    "Συμπληρώνεται αν υπάρχει απλό υδροδοτικό πυρ/κό δίκτυο καθώς και ο αριθμός των πυρ/κών ερμαρίων.";
-
 // Row positions.
 constexpr int kYAccess = 3, kYAccessEdit = 23, kYHydr1 = 46, kYHydr2 = 67, kYPanel = 90, kYGas = 113;
 constexpr int kYHeads = 136;
 constexpr int kBox1Y = 153, kBox1H = 94;
-constexpr int kYDet = kBox1Y + 5, kYExpl = kYDet + 21, kYCool = kYExpl + 21, kYOther = kYCool + 21;
+constexpr int kYDet = kBox1Y + 5;  // the preventive rows, 21 apart
 constexpr int kBox2Y = 250, kBox2H = 150;
 constexpr int kYSprk = kBox2Y + 18, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
               kYSimple = kYSupply + 21, kYLocal = kYSimple + 21;
 // Columns of the check boxes and of the second half of the rows.
 constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 576, kCountX = 400, kCountEditX = 552;
 
-const TControlDef kControls[] = {
+// Access, hydrants, switchboard and gas, the headings and the first box.
+const auto kHead = std::to_array<TControlDef>({
     Lbl("9. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης", 8, kYAccess,
         "Αναγράφονται οι οδοί με τις οποίες μπορεί να γίνει η προσπέλαση των πυ/κών οχημάτων στο κτίριο.", "Edit1"),
     Ed("Edit1", 8, kYAccessEdit, kRight - 8, 200),
@@ -58,24 +51,9 @@ const TControlDef kControls[] = {
     Head("Β. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 8, kYHeads, csBold | csUnderline, nullptr, 0, 16),
     Head("1. Προληπτικά μέτρα πυροπροστασίας ", 200, kYHeads, csBold, nullptr, 0, 16),
     Box(4, kBox1Y, kRight - 2, kBox1H),
-    Lbl("Αυτόματο Σύστημα Πυρανίχνευσης", 12, kYDet,
-        "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα πυρανίχνευσης καθώς και η περιοχή που καλύπτει.", "CheckBox5"),
-    Chk("CheckBox5", "", kCheckX, kYDet, kCheckW),
-    Lbl("Περιοχή που καλύπτει", kMidX, kYDet, nullptr, "Edit4"),
-    Ed("Edit4", 330, kYDet, kRight - 8 - 330, 80),
-    Lbl("Αυτόματο Σύστημα Ανίχνευσης Εκρηκτικών Μιγμάτων ", 12, kYExpl,
-        "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα ανίχνευσης εκρηκτικών μειγμάτων", "CheckBox7"),
-    Chk("CheckBox7", "", 286, kYExpl, kCheckW),
-    Lbl("Απλός Ανιχνευτής Εκρηκτικών Μιγμάτων", 330, kYExpl, nullptr, "CheckBox9"),
-    Chk("CheckBox9", "", kCheck2X, kYExpl, kCheckW),
-    Lbl("Αυτόματη - Χειροκίνητη Ψύξη", 12, kYCool,
-        "Συμπληρώνεται αν υπάρχει ψύξη δεξαμενών [υγραερίου, καυσίμων, κ.λ.π.]", "CheckBox11"),
-    Chk("CheckBox11", "", 286, kYCool, kCheckW),
-    Lbl("Σύστημα Χειροκίνητης Αναγγελίας Πυρκαγιάς", 330, kYCool, nullptr, "CheckBox27"),
-    Chk("CheckBox27", "", kCheck2X, kYCool, kCheckW),
-    Lbl("Αλλο", 12, kYOther,
-        "Αναγράφεται κάθε επιπλέον μέτρο που δεν αναφέρεται στο υπόδειγμα της μελέτης.", "Edit5"),
-    Ed("Edit5", 46, kYOther, kRight - 8 - 46, 100),
+});
+
+const auto kSuppression = std::to_array<TControlDef>({
     // 2. Suppression measures, in the second box.
     Box(4, kBox2Y, kRight - 2, kBox2H, "2. Κατασταλτικά μέτρα πυροπροστασίας:"),
     Lbl("Αυτόματο Σύστημα Καταιονισμού", 12, kYSprk, kHintSprinkler, "CheckBox14"),
@@ -102,7 +80,9 @@ const TControlDef kControls[] = {
     Lbl("Αυτόματο-Χειροκίνητο Σύστημα κατάσβεσης Τοπικής Εφαρμογής (Ναι/Οχι)", 12, kYLocal,
         "Συμπληρώνεται αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής.", "CheckBox25"),
     Chk("CheckBox25", "", 382, kYLocal, kCheckW),
-};
+});
+
+const auto kControls = JoinControls(kHead, PreventiveRows({kYDet, kRight, kCheck2X, 80}), kSuppression);
 
 }  // namespace
 

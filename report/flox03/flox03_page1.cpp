@@ -5,6 +5,7 @@
 // that holds section "Α. ΣΤΟΙΧΕΙΑ ΕΠΙΧΕΙΡΗΣΗΣ" with its ten numbered items.
 #include "report/flox03/flox03_report.h"
 #include "report/page_elements.h"
+#include "report/title_elements.h"
 
 using namespace rpt;
 
@@ -33,7 +34,7 @@ constexpr int y10 = y9 + 100;       // 10. fire-protection staff
 
 // Every data label shows the record field of its name. The register number
 // and the owner's name are kept in the record but not printed on this page.
-constexpr TElementDef kElements[] = {
+constexpr auto kHeading = std::to_array<TElementDef>({
     // Heading: name and title on the left, the numbers to fill in by hand on the right.
     Text({0, 0, 700, kLine10}, "ΕΠΩΝΥΜΙΑ"),
     Text({880, 0, 560, kLine10}, "ΑΡΙΘΜΟΣ ΜΗΤΡΩΟΥ"),
@@ -51,18 +52,9 @@ constexpr TElementDef kElements[] = {
     Box({500, 330, 900, 150}, 2),
     Box({516, 346, 868, 118}, 1),
     Text({530, 376, 840, kLine14}, "ΜΕΛΕΤΗ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", kArial14, TAlign::Center),
+});
 
-    Text({0, 540, 480, kLine10}, "Που συντάχθηκε σύμφωνα με"),
-    Field("Suntaxh", {490, 540, 1410, Lines(3)}),
-    Dots(490, 540 + kLine10, 1410),
-    Dots(490, 540 + Lines(2), 1410),
-    Dots(490, 540 + Lines(3), 1410),
-    Text({0, 690, 480, kLine10}, "από τον"),
-    Field("FromWho", {490, 690, 1410, Lines(3)}),
-    Dots(490, 690 + kLine10, 1410),
-    Dots(490, 690 + Lines(2), 1410),
-    Dots(490, 690 + Lines(3), 1410),
-
+constexpr auto kSection = std::to_array<TElementDef>({
     // Section A in its heavy box.
     Box({0, kBoxTop, 1900, kBoxBottom - kBoxTop}, 3),
     Text({kIn, yHead, 800, kLine12}, "Α. ΣΤΟΙΧΕΙΑ ΕΠΙΧΕΙΡΗΣΗΣ", kArial12ItalicUnderline),
@@ -74,19 +66,9 @@ constexpr TElementDef kElements[] = {
     Dots(390, y1 + Lines(3), kInEnd - 390),
 
     Text({kIn, y2, 345, kLine10}, "2.Τόπος επιχείρησης:"),
-    Text({390, y2, 85, kLine10}, "Πόλη"),
-    Field("Polh", {485, y2, 410, kLine10}),
-    Dots(485, y2 + kLine10, 410),
-    Text({910, y2, 85, kLine10}, "Οδός"),
-    Field("Odos", {1005, y2, 440, kLine10}),
-    Dots(1005, y2 + kLine10, 440),
-    Text({1460, y2, 55, kLine10}, "Αρ."),
-    Field("Number", {1520, y2, 120, kLine10}),
-    Dots(1520, y2 + kLine10, 120),
-    Text({1655, y2, 70, kLine10}, "Τ.Κ."),
-    Field("TK", {1730, y2, kInEnd - 1730, kLine10}),
-    Dots(1730, y2 + kLine10, kInEnd - 1730),
+});
 
+constexpr auto kRest = std::to_array<TElementDef>({
     Text({390, y2b, 95, kLine10}, "Τηλ1."),
     Field("Phone1", {485, y2b, 260, kLine10}),
     Dots(485, y2b + kLine10, 260),
@@ -147,8 +129,10 @@ constexpr TElementDef kElements[] = {
     Field("FloxMan3", {kValue, y10, 500, kLine10}),
     Dots(kValue, y10 + kLine10, 500),
     Text({kValue + 520, y10, 120, kLine10}, "άτομα"),
-};
+});
 
+constexpr auto kElements =
+    Join(kHeading, StudyAuthor(540, 690), kSection, TownStreetNumber(y2, kInEnd), kRest);
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page1Preview",

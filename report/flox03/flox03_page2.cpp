@@ -4,6 +4,7 @@
 // their explanation and the ruled legend of codes, then finishes, emergency
 // exits, safety lighting and the neighbouring premises.
 #include "report/flox03/flox03_report.h"
+#include "report/building_elements.h"
 #include "report/construction_codes.h"
 
 using namespace rpt;
@@ -25,21 +26,15 @@ constexpr int kClose2 = kValue2 + kValueW;
 constexpr int Row(int n) { return 70 + (n - 2) * 46; }  // lines 2 to 10
 
 constexpr int y7 = 500;
-constexpr int y33 = y7 + construction::kHeight + 30;
+constexpr int y33 = y7 + construction::kHeight + 30;  // "Περιγραφή άλλου τύπου", printed with the codes
 constexpr int y34 = y33 + 55;
 constexpr int y35 = y34 + 45;
 constexpr int y36 = y35 + Lines(2) + 30;
-constexpr int y37 = y36 + 50;
-constexpr int yExit = y37 + 42;  // lines 38 to 41, 45 apart
-constexpr int y42 = yExit + 4 * 45 + 10;
+constexpr int y42 = y36 + kEmergencyExitsHeight + 10;  // lines 36 to 41 above
 constexpr int y43 = y42 + 45;
 constexpr int y44 = y43 + 60;
 constexpr int y45 = y44 + 45;
 constexpr int y46 = y45 + 60;
-constexpr int y47 = y46 + 45;
-constexpr int yN = y47 + 45;  // lines 48 to 53, 45 apart
-constexpr int kNColon = 390;
-constexpr int kNValue = 420;
 
 // Every field prints except NumberOfFloorsOfOrganization: the entry page
 // writes the same text into Embado, which this page prints on item 2.
@@ -107,34 +102,14 @@ constexpr auto kHead = std::to_array<TElementDef>({
     Text({kClose2, Row(10), 15, kLine10}, "]"),
 });
 
-constexpr auto kTail = std::to_array<TElementDef>({
-    Text({0, y33, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
-    Field("perigrafhAllouTupou", {400, y33, 1500, kLine10}),
-    Dots(400, y33 + kLine10, 1500),
-
+constexpr auto kCover = std::to_array<TElementDef>({
     Text({0, y34, 1200, kLine10}, "Επικαλύψεις δαπέδων-τοίχων-οροφής κ.λ.π."),
     Field("EpikalupshDapedwn", {0, y35, 1900, Lines(2)}),
     Dots(0, y35 + kLine10, 1900),
     Dots(0, y35 + Lines(2), 1900),
+});
 
-    Text({0, y36, 480, kLine10}, "6. Αριθμός εξόδων κινδύνου :"),
-    Field("ArithmosEjodwn", {480, y36, 120, kLine10}),
-    Dots(480, y36 + kLine10, 120),
-
-    Text({250, y37, 800, kLine10}, "Ονομασία Οδού & Αριθμός"),
-    Text({0, yExit, 240, kLine10}, "Εξοδος (1) :"),
-    Field("Exit1", {250, yExit, 1650, kLine10}, kArial9),
-    Dots(250, yExit + kLine10, 1650),
-    Text({0, yExit + 45, 240, kLine10}, "Εξοδος (2) :"),
-    Field("Exit2", {250, yExit + 45, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 45 + kLine10, 1650),
-    Text({0, yExit + 90, 240, kLine10}, "Εξοδος (3) :"),
-    Field("Exit3", {250, yExit + 90, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 90 + kLine10, 1650),
-    Text({0, yExit + 135, 240, kLine10}, "Εξοδος (4) :"),
-    Field("Exit4", {250, yExit + 135, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 135 + kLine10, 1650),
-
+constexpr auto kLight = std::to_array<TElementDef>({
     Text({0, y42, 800, kLine10}, "Περιγραφή εξόδων κινδύνου:"),
     Field("PerigrafhExit", {0, y43, 1900, kLine10}),
     Dots(0, y43 + kLine10, 1900),
@@ -144,37 +119,12 @@ constexpr auto kTail = std::to_array<TElementDef>({
     Dots(1020, y44 + kLine10, 120),
     Field("FwtismosAsfaleias", {0, y45, 1900, kLine10}),
     Dots(0, y45 + kLine10, 1900),
-
-    Text({0, y46, 600, kLine10}, "8. Γειτνίαση"),
-    Text({kNValue, y47, 900, kLine10}, "Γειτονικός Χώρος της επιχείρησης"),
-    Text({0, yN, kNColon - 10, kLine10}, "Ανατολικά"),
-    Text({kNColon, yN, 20, kLine10}, ":"),
-    Field("Anatolika", {kNValue, yN, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + kLine10, 1900 - kNValue),
-    Text({0, yN + 45, kNColon - 10, kLine10}, "Δυτικά"),
-    Text({kNColon, yN + 45, 20, kLine10}, ":"),
-    Field("dutika", {kNValue, yN + 45, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 45 + kLine10, 1900 - kNValue),
-    Text({0, yN + 90, kNColon - 10, kLine10}, "Βόρεια"),
-    Text({kNColon, yN + 90, 20, kLine10}, ":"),
-    Field("Boreia", {kNValue, yN + 90, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 90 + kLine10, 1900 - kNValue),
-    Text({0, yN + 135, kNColon - 10, kLine10}, "Νότια"),
-    Text({kNColon, yN + 135, 20, kLine10}, ":"),
-    Field("Noteia", {kNValue, yN + 135, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 135 + kLine10, 1900 - kNValue),
-    Text({0, yN + 180, kNColon - 10, kLine10}, "Υπερκείμενος Οροφος"),
-    Text({kNColon, yN + 180, 20, kLine10}, ":"),
-    Field("Yperkeimenos", {kNValue, yN + 180, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 180 + kLine10, 1900 - kNValue),
-    Text({0, yN + 225, kNColon - 10, kLine10}, "Υποκείμενος Οροφος"),
-    Text({kNColon, yN + 225, 20, kLine10}, ":"),
-    Field("Ypokeimenos", {kNValue, yN + 225, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 225 + kLine10, 1900 - kNValue),
 });
 
-// Item 7 with its codes, their explanation and the legend, as the hotel study prints them too.
-constexpr auto kElements = Join(kHead, ConstructionCodes(y7, "7. Είδος φέροντος οργανισμού"), kTail);
+// Item 7 with its codes, their explanation, the legend and the line of another
+// kind, as the hotel study prints them too.
+constexpr auto kElements = Join(kHead, ConstructionCodes(y7, "7. Είδος φέροντος οργανισμού"), kCover,
+                                EmergencyExits(y36), kLight, Neighbours(y46));
 
 
 constexpr qr::TPageDef kPage{

@@ -9,29 +9,7 @@ using namespace rpt;
 
 namespace {
 
-constexpr TGridRow kHeading = {
-    Fixed("Α/Α"),      Fixed("Είδος πυροσβεστήρα", "ή μέσου"), Fixed("Διεθνές", "Σύμβολο"),
-    Fixed("Ποσό-", "τητα"), Fixed("Τρόπος", "λειτουργίας"), Fixed("Χρόνος", "επιθεώρ."),
-    Fixed("Παρατηρήσεις"),
-};
-
-constexpr TGridCell kPowder = Fixed("Εκτόξευση με πίεση", "αδρανούς αερίου");
-constexpr TGridCell kCarbon = Fixed("Εκτόξευση, εκτόνωση", "αερίου και χιόνος");
-constexpr TGridCell kYearly = Fixed("ανα 12μηνον");
-constexpr TGridCell kHalfYearly = Fixed("ανα 6μηνον");
-
-constexpr std::array<TGridRow, 19> kRows = {{
-    {Fixed("1"), Fixed("Ξηρής σκόνης φορητός", "6 χλγ."), Fixed("P"), Data("Poso1"), kPowder, kYearly, Data("Comments1")},
-    {Fixed("2"), Fixed("Ξηρής σκόνης φορητός", "12 χλγ."), Fixed("P"), Data("Poso2"), kPowder, kYearly, Data("Comments2")},
-    {Fixed("3"), Fixed("Ξηρής σκόνης τροχήλατος", "25 χλγ."), Fixed("P"), Data("Poso3"), kPowder, kYearly, Data("Comments3")},
-    {Fixed("4"), Fixed("Ξηρής σκόνης τροχήλατος", "50 χλγ."), Fixed("P"), Data("Poso4"), kPowder, kYearly, Data("Comments4")},
-    {Fixed("5"), Fixed("Ξηρής σκόνης οροφής", "6 χλγ."), Fixed("P"), Data("Poso5"), kPowder, kYearly, Data("Comments5")},
-    {Fixed("6"), Fixed("Ξηρής σκόνης οροφής", "12 χλγ."), Fixed("P"), Data("Poso6"), kPowder, kYearly, Data("Comments6")},
-    {Fixed("7"), Fixed("Διοξειδίου άνθρακα φορητός", "6 χλγ."), Fixed("C"), Data("Poso7"), kCarbon, kHalfYearly, Data("Comments7")},
-    {Fixed("8"), Fixed("Διοξειδίου άνθρακα φορητός", "12 χλγ."), Fixed("C"), Data("Poso8"), kCarbon, kHalfYearly, Data("Comments8")},
-    {Fixed("9"), Fixed("Διοξειδίου άνθρακα οροφής", "6 χλγ."), Fixed("C"), Data("Poso9"), kCarbon, kHalfYearly, Data("Comments9")},
-    {Fixed("10"), Fixed("Διοξειδίου άνθρακα οροφής", "12 χλγ."), Fixed("C"), Data("Poso10"), kCarbon, kHalfYearly, Data("Comments10")},
-    {Fixed("11"), Fixed("Αφρού μηχανικού φορητός", "10 λίτρων"), Fixed("WF"), Data("Poso11"), kPowder, kHalfYearly, Data("Comments11")},
+constexpr auto kRows = WithExtinguishers<8>({{
     {Fixed("12"), Fixed("Αναπνευστικές συσκευές κλειστού", "κυκλώματος οξυγόνου"), Data("Symbol12"), Data("Poso12"), Data("Use12"), Data("Time12"), Data("Comments12")},
     {Fixed("13"), Fixed("Αναπνευστικές συσκευές ανοικτού", "κυκλώματος πεπιεσμένου αέρος"), Data("Symbol13"), Data("Poso13"), Data("Use13"), Data("Time13"), Data("Comments13")},
     {Fixed("14"), Fixed("Ατομικές προσωπίδες με φίλτρο"), Data("Symbol14"), Data("Poso14"), Data("Use14"), Data("Time14"), Data("Comments14")},
@@ -40,11 +18,11 @@ constexpr std::array<TGridRow, 19> kRows = {{
     {Fixed("17"), Fixed("Στολές αμμωνίας"), Data("Symbol17"), Data("Poso17"), Data("Use17"), Data("Time17"), Data("Comments17")},
     {Fixed("18"), Fixed("Φτυάρια"), Data("Symbol18"), Data("Poso18"), Data("Use18"), Data("Time18"), Data("Comments18")},
     {Fixed("19"), Fixed("Σκαπάνες"), Data("Symbol19"), Data("Poso19"), Data("Use19"), Data("Time19"), Data("Comments19")},
-}};
+}});
 
 constexpr TGridLayout kLayout{.top = 0, .headHeight = Lines(2, 9) + 14, .rowHeight = 132};
 
-constexpr auto kElements = BuildGrid<kRows, &kHeading, kLayout>();
+constexpr auto kElements = BuildGrid<kRows, &kEquipmentHeading, kLayout>();
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox03Page4Preview",

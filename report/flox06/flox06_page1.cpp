@@ -6,6 +6,7 @@
 // with its thirteen numbered items.
 #include "report/flox06/flox06_report.h"
 #include "report/flox06/page_parts.h"
+#include "report/title_elements.h"
 
 using namespace rpt;
 
@@ -78,10 +79,7 @@ constexpr auto kElements = Join(
     Box({516, 316, 868, 118}, 1),
     Text({530, 346, 840, kLine14}, "ΜΕΛΕΤΗ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", kArial14, TAlign::Center),
 
-    Text({0, 510, 480, kLine10}, "Που συντάχθηκε σύμφωνα με"),
-    Filled<3>("Suntaxh", 490, 510, 1410),
-    Text({0, 700, 480, kLine10}, "από τον"),
-    Filled<3>("FromWho", 490, 700, 1410),
+    StudyAuthor(510, 700),
 
     // Section A in its heavy box.
     Box({0, kBoxTop, 1900, kBoxBottom - kBoxTop}, 3),

@@ -3,6 +3,7 @@
 // Plot, floors and areas in bracketed boxes, the four construction codes
 // with their explanation and the ruled legend of codes, then the emergency
 // exits, safety lighting, the neighbouring premises and the access road.
+#include "report/construction_codes.h"
 #include "report/flox06/flox06_report.h"
 #include "report/flox06/page_parts.h"
 
@@ -17,32 +18,15 @@ constexpr int kUnit = kOpen + BracketedWidth(kValueW) + 15;
 
 constexpr int Row(int line) { return 70 + (line - 2) * 46; }  // lines 2 to 7
 
-// Item 6: four one-letter codes in Courier New, each in brackets, aligned
-// with the explanation "[x] [ ] [ ] [ ]" under them.
-constexpr int kCodes = 820;
-constexpr int C(int column) { return CourierColumn(kCodes, column); }
-constexpr int CW(int column) { return C(column + 1) - C(column); }
-constexpr auto Code(int column, int y, const char* name) {
-  return Join(Text({C(column), y, kCourierCharBox, kLine10}, "[", kCourier10),
-              Filled(name, C(column + 1) + 1, y, CW(column + 1) - 1, kCourier10, TAlign::Center),
-              Text({C(column + 2), y, kCourierCharBox, kLine10}, "]", kCourier10));
-}
-
+// Items 5 and 6; the codes of item 6 print as on the general study's page.
 constexpr int y8 = Row(8);
 constexpr int y9 = y8 + Lines(2, 9) + 24;
 constexpr int y10 = y9 + 56;
 constexpr int yX = y10 + 46;  // first of the four explanation lines, 42 apart
 
-// The legend of codes: a ruled table of five columns, lines 15 to 30.
+// The legend of codes, lines 15 to 30.
 constexpr int kLegTop = yX + 4 * 42 + 20;
-constexpr int kLegHead = 44;
-constexpr int kLegRow = 38;
-constexpr int kLegBottom = kLegTop + kLegHead + 15 * kLegRow + 6;
-constexpr int kCol[] = {0, 480, 860, 1240, 1640, 1900};
-constexpr int L(int line) { return kLegTop + kLegHead + (line - 16) * kLegRow + 2; }
-constexpr TRectDef Cell(int column, int y) {
-  return {kCol[column] + 12, y, kCol[column + 1] - kCol[column] - 24, kLine9};
-}
+constexpr int kLegBottom = kLegTop + construction::kHeight - construction::kLegend;
 
 constexpr int y31 = kLegBottom + 28;
 constexpr int y32 = y31 + 56;
@@ -87,78 +71,9 @@ constexpr auto kElements = Join(
 
     // Item 6: the four codes and what each bracket stands for.
     Text({0, y9, kLabelW, kLine10}, "6. Είδος φέροντος οργανισμού"),
-    Code(0, y9, "EidosFerousa"),
-    Code(4, y9, "EidosToixopoiia"),
-    Code(8, y9, "EidosFerousaSteghs"),
-    Code(12, y9, "EidosSteghs"),
-    Text({0, y10, 1400, kLine10}, "** Επεξηγήσεις στο ΕΙΔΟΣ ΦΕΡΟΝΤΟΣ ΟΡΓΑΝΙΣΜΟΥ."),
-    Text({60, yX, kLabelW - 60, kLine10}, "Φέρουσα κατασκευή"),
-    Text({C(0), yX, C(16) - C(0), kLine10}, "[x] [ ] [ ] [ ]", kCourier10),
-    Text({60, yX + 42, kLabelW - 60, kLine10}, "Τοιχοποιία"),
-    Text({C(0), yX + 42, C(16) - C(0), kLine10}, "[ ] [x] [ ] [ ]", kCourier10),
-    Text({60, yX + 84, kLabelW - 60, kLine10}, "Φέρουσα κατασκευή Στέγης"),
-    Text({C(0), yX + 84, C(16) - C(0), kLine10}, "[ ] [ ] [x] [ ]", kCourier10),
-    Text({60, yX + 126, kLabelW - 60, kLine10}, "Επικάλυψη Στέγης"),
-    Text({C(0), yX + 126, C(16) - C(0), kLine10}, "[ ] [ ] [ ] [x]", kCourier10),
-
-    // The legend of codes.
-    Box({0, kLegTop, 1900, kLegBottom - kLegTop}),
-    HRule(0, kLegTop + kLegHead, 1900),
-    VRule(kCol[1], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[2], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[3], kLegTop, kLegBottom - kLegTop),
-    VRule(kCol[4], kLegTop, kLegBottom - kLegTop),
-    Text(Cell(0, kLegTop + 5), "ΦΕΡΟΥΣΑ ΚΑΤΑΣΚΕΥΗ", kArial9Italic),
-    Text(Cell(1, kLegTop + 5), "ΤΟΙΧΟΠΟΙΙΑ", kArial9Italic),
-    Text(Cell(2, kLegTop + 5), "ΚΑΤΑΣ. ΣΤΕΓΗΣ", kArial9Italic),
-    Text(Cell(3, kLegTop + 5), "ΕΠΙΚΑΛΥΨΗ ΣΤΕΓΗΣ", kArial9Italic),
-    Text(Cell(4, kLegTop + 5), "Κωδ.", kArial9Italic, TAlign::Center),
-
-    Text(Cell(0, L(16)), "Οπλισμένο Σκυρόδεμα", kArial9),
-    Text(Cell(1, L(16)), "Οπλ/νο Σκυρόδ.", kArial9),
-    Text(Cell(2, L(16)), "Οπλ/νο Σκυρόδ.", kArial9),
-    Text(Cell(4, L(16)), "-Ο-", kArial9, TAlign::Center),
-    Text(Cell(0, L(17)), "Αοπλο Σκυρόδεμα", kArial9),
-    Text(Cell(1, L(17)), "Αοπλο Σκυρόδ.", kArial9),
-    Text(Cell(4, L(17)), "-Α-", kArial9, TAlign::Center),
-    Text(Cell(0, L(18)), "Λιθοδομή (Τεχν. Λιθ.)", kArial9),
-    Text(Cell(1, L(18)), "Τεχν. Λίθοι", kArial9),
-    Text(Cell(4, L(18)), "-Τ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(19)), "Λιθοδομή (Φυσ. Λιθ.)", kArial9),
-    Text(Cell(1, L(19)), "Φυσ. Λίθοι", kArial9),
-    Text(Cell(4, L(19)), "-Φ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(20)), "Μεταλλική", kArial9),
-    Text(Cell(1, L(20)), "Μεταλλική", kArial9),
-    Text(Cell(2, L(20)), "Μεταλλική", kArial9),
-    Text(Cell(4, L(20)), "-Μ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(21)), "Ξύλινη", kArial9),
-    Text(Cell(1, L(21)), "Ξυλόπηκτη", kArial9),
-    Text(Cell(2, L(21)), "Ξύλινη", kArial9),
-    Text(Cell(4, L(21)), "-Ξ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(22)), "Φύλλα", kArial9),
-    Text(Cell(4, L(22)), "-L-", kArial9, TAlign::Center),
-    Text(Cell(3, L(23)), "Φύλλα Πλαστικού", kArial9),
-    Text(Cell(4, L(23)), "-Π-", kArial9, TAlign::Center),
-    Text(Cell(3, L(24)), "Λαμαρίνα-Τσίγκος", kArial9),
-    Text(Cell(4, L(24)), "-Ζ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(25)), "Αμιαντοτσιμέντο", kArial9),
-    Text(Cell(4, L(25)), "-Ε-", kArial9, TAlign::Center),
-    Text(Cell(3, L(26)), "Κεραμίδια", kArial9),
-    Text(Cell(4, L(26)), "-Κ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(27)), "Λίθινες Πλάκες", kArial9),
-    Text(Cell(4, L(27)), "-Θ-", kArial9, TAlign::Center),
-    Text(Cell(3, L(28)), "Τεχνιτές", kArial9),
-    Text(Cell(4, L(28)), "-Δ-", kArial9, TAlign::Center),
-    Text(Cell(0, L(29)), "Μικτή", kArial9),
-    Text(Cell(1, L(29)), "Μικτή", kArial9),
-    Text(Cell(2, L(29)), "Μικτή", kArial9),
-    Text(Cell(3, L(29)), "Μικτή", kArial9),
-    Text(Cell(4, L(29)), "-Ι-", kArial9, TAlign::Center),
-    Text(Cell(0, L(30)), "Αλλου Τύπου", kArial9),
-    Text(Cell(1, L(30)), "Αλλου Τύπου", kArial9),
-    Text(Cell(2, L(30)), "Αλλου Τύπου", kArial9),
-    Text(Cell(3, L(30)), "Αλλου", kArial9),
-    Text(Cell(4, L(30)), "-Λ-", kArial9, TAlign::Center),
+    CodeBrackets(y9),
+    CodeExplanation(y10),
+    CodeLegend(kLegTop),
 
     Text({0, y31, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
     Filled("perigrafhAllouTupou", 400, y31, 1500, kArial9),

@@ -12,29 +12,7 @@ using namespace rpt;
 
 namespace {
 
-constexpr TGridRow kHeading = {
-    Fixed("Α/Α"),      Fixed("Είδος πυροσβεστήρα", "ή μέσου"), Fixed("Διεθνές", "Σύμβολο"),
-    Fixed("Ποσό-", "τητα"), Fixed("Τρόπος", "λειτουργίας"), Fixed("Χρόνος", "επιθεώρ."),
-    Fixed("Παρατηρήσεις"),
-};
-
-constexpr TGridCell kPowder = Fixed("Εκτόξευση με πίεση", "αδρανούς αερίου");
-constexpr TGridCell kCarbon = Fixed("Εκτόξευση, εκτόνωση", "αερίου και χιόνος");
-constexpr TGridCell kYearly = Fixed("ανα 12μηνον");
-constexpr TGridCell kHalfYearly = Fixed("ανα 6μηνον");
-
-constexpr std::array<TGridRow, 18> kRows = {{
-    {Fixed("1"), Fixed("Ξηρής σκόνης φορητός", "6 χλγ."), Fixed("P"), Data("Poso1"), kPowder, kYearly, Data("Comments1")},
-    {Fixed("2"), Fixed("Ξηρής σκόνης φορητός", "12 χλγ."), Fixed("P"), Data("Poso2"), kPowder, kYearly, Data("Comments2")},
-    {Fixed("3"), Fixed("Ξηρής σκόνης τροχήλατος", "25 χλγ."), Fixed("P"), Data("Poso3"), kPowder, kYearly, Data("Comments3")},
-    {Fixed("4"), Fixed("Ξηρής σκόνης τροχήλατος", "50 χλγ."), Fixed("P"), Data("Poso4"), kPowder, kYearly, Data("Comments4")},
-    {Fixed("5"), Fixed("Ξηρής σκόνης οροφής", "6 χλγ."), Fixed("P"), Data("Poso5"), kPowder, kYearly, Data("Comments5")},
-    {Fixed("6"), Fixed("Ξηρής σκόνης οροφής", "12 χλγ."), Fixed("P"), Data("Poso6"), kPowder, kYearly, Data("Comments6")},
-    {Fixed("7"), Fixed("Διοξειδίου άνθρακα φορητός", "6 χλγ."), Fixed("C"), Data("Poso7"), kCarbon, kHalfYearly, Data("Comments7")},
-    {Fixed("8"), Fixed("Διοξειδίου άνθρακα φορητός", "12 χλγ."), Fixed("C"), Data("Poso8"), kCarbon, kHalfYearly, Data("Comments8")},
-    {Fixed("9"), Fixed("Διοξειδίου άνθρακα οροφής", "6 χλγ."), Fixed("C"), Data("Poso9"), kCarbon, kHalfYearly, Data("Comments9")},
-    {Fixed("10"), Fixed("Διοξειδίου άνθρακα οροφής", "12 χλγ."), Fixed("C"), Data("Poso10"), kCarbon, kHalfYearly, Data("Comments10")},
-    {Fixed("11"), Fixed("Αφρού μηχανικού φορητός", "10 λίτρων"), Fixed("WF"), Data("Poso11"), kPowder, kHalfYearly, Data("Comments11")},
+constexpr auto kRows = WithExtinguishers<7>({{
     {Fixed("12"), Fixed("Οχημα σκόνης"), Data("Symbol12"), Data("Poso12"), Data("Use12"), Data("Time12"), Data("Comments12")},
     {Fixed("13"), Fixed("Οχημα πυροσβεστικό"), Data("Symbol13"), Data("Poso13"), Data("Use13"), Data("Time13"), Data("Comments13")},
     {Fixed("14"), Fixed("Αναπνευστικές συσκευές κλειστού", "κυκλώματος οξυγόνου"), Data("Symbol14"), Data("Poso14"), Data("Use14"), Data("Time14"), Data("Comments14")},
@@ -42,7 +20,7 @@ constexpr std::array<TGridRow, 18> kRows = {{
     {Fixed("16"), Fixed("Ατομικές προσωπίδες με φίλτρο"), Data("Symbol16"), Data("Poso16"), Data("Use16"), Data("Time16"), Data("Comments16")},
     {Fixed("17"), Fixed("Στολές αμιάντου προσέγγισης"), Data("Symbol17"), Data("Poso17"), Data("Use17"), Data("Time17"), Data("Comments17")},
     {Fixed("18"), Fixed("Στολές αμιάντου διέλευσης"), Data("Symbol18"), Data("Poso18"), Data("Use18"), Data("Time18"), Data("Comments18")},
-}};
+}});
 
 constexpr TGridLayout kLayout{.top = 0, .headHeight = Lines(2, 9) + 14, .rowHeight = 132};
 
@@ -51,7 +29,7 @@ constexpr int kCapacityTop = kLayout.top + kLayout.headHeight + 11 * kLayout.row
 constexpr int kKindLeft = kGridX[1] + kGridPadX;
 
 constexpr auto kElements =
-    Join(BuildGrid<kRows, &kHeading, kLayout>(), Text({kKindLeft, kCapacityTop, 125, kLine9}, "χωρητικ.", kArial9),
+    Join(BuildGrid<kRows, &kEquipmentHeading, kLayout>(), Text({kKindLeft, kCapacityTop, 125, kLine9}, "χωρητικ.", kArial9),
          Filled("Xwritikotita", kKindLeft + 130, kCapacityTop, 80, kArial9, TAlign::Center),
          Text({kKindLeft + 220, kCapacityTop, 60, kLine9}, "χλγ.", kArial9));
 

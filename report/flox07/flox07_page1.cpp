@@ -8,6 +8,7 @@
 // YpeuthinosEpixeirisis, Man and Female.
 #include "report/flox07/flox07_report.h"
 #include "report/page_elements.h"
+#include "report/title_elements.h"
 
 using namespace rpt;
 
@@ -43,7 +44,7 @@ constexpr int kTel2 = 910, kTel2V = 1005;
 constexpr int kTel3 = 1300, kTel3V = 1520;
 constexpr int kTelW = 300;
 
-constexpr TElementDef kElements[] = {
+constexpr auto kHeading = std::to_array<TElementDef>({
     Text({1000, 0, 380, kLine10}, "ΑΡΙΘΜΟΣ ΜΗΤΡΩΟΥ"),
     Field("NumMhtrwou", {1390, 0, 510, kLine10}),
     Dots(1390, kLine10, 510),
@@ -53,18 +54,9 @@ constexpr TElementDef kElements[] = {
     Box({466, yTitle - 34, 968, 208}, 1),
     Text({480, yTitle, 940, kLine14}, "ΜΕΛΕΤΗ ", kArial14Bold, TAlign::Center),
     Text({480, yTitle + 70, 940, kLine14}, "ΕΝΕΡΓΗΤΙΚΗΣ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", kArial14Bold, TAlign::Center),
+});
 
-    Text({0, ySuntaxh, 480, kLine10}, "Που συντάχθηκε σύμφωνα με"),
-    Field("Suntaxh", {490, ySuntaxh, 1410, Lines(3)}),
-    Dots(490, ySuntaxh + kLine10, 1410),
-    Dots(490, ySuntaxh + Lines(2), 1410),
-    Dots(490, ySuntaxh + Lines(3), 1410),
-    Text({0, yFrom, 480, kLine10}, "από τον"),
-    Field("FromWho", {490, yFrom, 1410, Lines(3)}),
-    Dots(490, yFrom + kLine10, 1410),
-    Dots(490, yFrom + Lines(2), 1410),
-    Dots(490, yFrom + Lines(3), 1410),
-
+constexpr auto kSection = std::to_array<TElementDef>({
     Box({0, kBoxTop, 1900, kBoxBottom - kBoxTop}, 3),
 
     Text({kIn, y1, 600, kLine10}, "1.Χρήση κτιρίου"),
@@ -74,19 +66,9 @@ constexpr TElementDef kElements[] = {
     Dots(kIn, y1v + Lines(3), kInEnd - kIn),
 
     Text({kIn, y2, kSub - kIn - 5, kLine10}, "2.Θέση κτιρίου:"),
-    Text({kSub, y2, 85, kLine10}, "Πόλη"),
-    Field("Polh", {485, y2, 410, kLine10}),
-    Dots(485, y2 + kLine10, 410),
-    Text({910, y2, 85, kLine10}, "Οδός"),
-    Field("Odos", {1005, y2, 440, kLine10}),
-    Dots(1005, y2 + kLine10, 440),
-    Text({1460, y2, 55, kLine10}, "Αρ."),
-    Field("Number", {1520, y2, 120, kLine10}),
-    Dots(1520, y2 + kLine10, 120),
-    Text({1655, y2, 70, kLine10}, "Τ.Κ."),
-    Field("TK", {1730, y2, kInEnd - 1730, kLine10}),
-    Dots(1730, y2 + kLine10, kInEnd - 1730),
+});
 
+constexpr auto kRest = std::to_array<TElementDef>({
     Text({kSub, y2b, 340, kLine10}, "Αριθμ. φύλλου χάρτη"),
     Field("Phone1", {740, y2b, 260, kLine10}),
     Dots(740, y2b + kLine10, 260),
@@ -121,8 +103,10 @@ constexpr TElementDef kElements[] = {
     Text({kTel3, y4b, 215, kLine10}, "Τηλ.ανάγκης"),
     Field("Female", {kTel3V, y4b, kInEnd - kTel3V, kLine10}),
     Dots(kTel3V, y4b + kLine10, kInEnd - kTel3V),
-};
+});
 
+constexpr auto kElements =
+    Join(kHeading, StudyAuthor(ySuntaxh, yFrom), kSection, TownStreetNumber(y2, kInEnd), kRest);
 
 constexpr qr::TPageDef kPage{
     .formName = "TFlox07Page1Preview",

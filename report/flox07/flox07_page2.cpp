@@ -4,6 +4,7 @@
 // codes with their legend (as the general study prints them), then the
 // emergency exits, the firemen's access, safety lighting and the
 // neighbouring premises.
+#include "report/building_elements.h"
 #include "report/construction_codes.h"
 #include "report/flox07/flox07_report.h"
 
@@ -22,18 +23,12 @@ constexpr int kUnit = kClose + 25;
 constexpr int Row(int n) { return 70 + (n - 1) * 50; }  // items 1 to 4
 
 constexpr int yCodes = Row(5) + 40;  // 5. the construction codes and their legend
-constexpr int yOther = yCodes + construction::kHeight + 30;
+constexpr int yOther = yCodes + construction::kHeight + 30;  // printed with the codes
 constexpr int yExits = yOther + 60;
-constexpr int yExitHead = yExits + 50;
-constexpr int yExit = yExitHead + 42;  // exits 1 to 4, 45 apart
-constexpr int yStairs = yExit + 4 * 45 + 15;
+constexpr int yStairs = yExits + kEmergencyExitsHeight + 15;
 constexpr int yLight = yStairs + 60;
 constexpr int yLightText = yLight + 45;
 constexpr int yNear = yLightText + 70;
-constexpr int yNearHead = yNear + 45;
-constexpr int yN = yNearHead + 45;  // the six neighbours, 45 apart
-constexpr int kNColon = 390;
-constexpr int kNValue = 420;
 
 constexpr TElementDef Bracketed(int x, int y, int w, const char* bracket) {
   return Text({x, y, w, kLine10}, bracket);
@@ -70,29 +65,7 @@ constexpr auto kHead = std::to_array<TElementDef>({
     Text({kUnit, Row(4), 120, kLine10}, "άτομα"),
 });
 
-constexpr auto kTail = std::to_array<TElementDef>({
-    Text({0, yOther, 400, kLine10}, "Περιγραφή άλλου τύπου:"),
-    Field("perigrafhAllouTupou", {400, yOther, 1500, kLine10}),
-    Dots(400, yOther + kLine10, 1500),
-
-    Text({0, yExits, 480, kLine10}, "6. Αριθμός εξόδων κινδύνου :"),
-    Field("ArithmosEjodwn", {480, yExits, 120, kLine10}),
-    Dots(480, yExits + kLine10, 120),
-
-    Text({250, yExitHead, 800, kLine10}, "Ονομασία Οδού & Αριθμός"),
-    Text({0, yExit, 240, kLine10}, "Εξοδος (1) :"),
-    Field("Exit1", {250, yExit, 1650, kLine10}, kArial9),
-    Dots(250, yExit + kLine10, 1650),
-    Text({0, yExit + 45, 240, kLine10}, "Εξοδος (2) :"),
-    Field("Exit2", {250, yExit + 45, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 45 + kLine10, 1650),
-    Text({0, yExit + 90, 240, kLine10}, "Εξοδος (3) :"),
-    Field("Exit3", {250, yExit + 90, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 90 + kLine10, 1650),
-    Text({0, yExit + 135, 240, kLine10}, "Εξοδος (4) :"),
-    Field("Exit4", {250, yExit + 135, 1650, kLine10}, kArial9),
-    Dots(250, yExit + 135 + kLine10, 1650),
-
+constexpr auto kLight = std::to_array<TElementDef>({
     Text({0, yStairs, 1150, kLine10}, "Κλιμακοστάσιο ή ανελκυστήρας για πρόσβαση πυροσβεστών (Ναι/Οχι)"),
     Bracketed(1160, yStairs, 15, "["),
     Field("StairsAliv", {1175, yStairs, 90, kLine10}, kArial10, TAlign::Center),
@@ -104,36 +77,10 @@ constexpr auto kTail = std::to_array<TElementDef>({
     Dots(570, yLight + kLine10, 120),
     Field("FwtismosAsfaleias", {0, yLightText, 1900, kLine10}),
     Dots(0, yLightText + kLine10, 1900),
-
-    Text({0, yNear, 600, kLine10}, "8. Γειτνίαση"),
-    Text({kNValue, yNearHead, 900, kLine10}, "Γειτονικός Χώρος της επιχείρησης"),
-    Text({0, yN, kNColon - 10, kLine10}, "Ανατολικά"),
-    Text({kNColon, yN, 20, kLine10}, ":"),
-    Field("Anatolika", {kNValue, yN, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + kLine10, 1900 - kNValue),
-    Text({0, yN + 45, kNColon - 10, kLine10}, "Δυτικά"),
-    Text({kNColon, yN + 45, 20, kLine10}, ":"),
-    Field("dutika", {kNValue, yN + 45, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 45 + kLine10, 1900 - kNValue),
-    Text({0, yN + 90, kNColon - 10, kLine10}, "Βόρεια"),
-    Text({kNColon, yN + 90, 20, kLine10}, ":"),
-    Field("Boreia", {kNValue, yN + 90, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 90 + kLine10, 1900 - kNValue),
-    Text({0, yN + 135, kNColon - 10, kLine10}, "Νότια"),
-    Text({kNColon, yN + 135, 20, kLine10}, ":"),
-    Field("Noteia", {kNValue, yN + 135, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 135 + kLine10, 1900 - kNValue),
-    Text({0, yN + 180, kNColon - 10, kLine10}, "Υπερκείμενος Οροφος"),
-    Text({kNColon, yN + 180, 20, kLine10}, ":"),
-    Field("Yperkeimenos", {kNValue, yN + 180, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 180 + kLine10, 1900 - kNValue),
-    Text({0, yN + 225, kNColon - 10, kLine10}, "Υποκείμενος Οροφος"),
-    Text({kNColon, yN + 225, 20, kLine10}, ":"),
-    Field("Ypokeimenos", {kNValue, yN + 225, 1900 - kNValue, kLine10}),
-    Dots(kNValue, yN + 225 + kLine10, 1900 - kNValue),
 });
 
-constexpr auto kElements = Join(kHead, ConstructionCodes(yCodes, "5. Είδος φέροντος οργανισμού"), kTail);
+constexpr auto kElements = Join(kHead, ConstructionCodes(yCodes, "5. Είδος φέροντος οργανισμού"),
+                                EmergencyExits(yExits), kLight, Neighbours(yNear));
 
 
 constexpr qr::TPageDef kPage{

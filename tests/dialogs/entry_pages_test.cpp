@@ -27,7 +27,10 @@
 
 namespace {
 
+using entrytest::ControlText;
 using entrytest::Cp;
+using entrytest::Distinct;
+using entrytest::Find;
 using entrytest::Q;
 using entrytest::Type;
 using entrytest::U;
@@ -230,28 +233,6 @@ std::set<std::string> Words(const char* list) {
   std::string word;
   while (in >> word) out.insert(word);
   return out;
-}
-
-// A value no other field of the page has, as long as the field allows: the
-// property's position, then Greek letters and digits.
-std::string Distinct(std::size_t index, std::size_t maxLen) {
-  std::string value = std::to_string(index) + Cp("Ω");
-  const std::string filler = Cp("αβγδεζηθικλμνξοπρστυφχψω") + "0123456789";
-  for (std::size_t i = 0; value.size() < maxLen; ++i) value.push_back(filler[(index * 7 + i) % filler.size()]);
-  value.resize(maxLen);
-  return value;
-}
-
-template <class T>
-T* Find(QWidget* root, const std::string& name) {
-  return root->findChild<T*>(QString::fromStdString(name));
-}
-
-QString ControlText(QWidget* root, const std::string& name) {
-  if (auto* edit = Find<dlg::TEdit>(root, name)) return edit->Text();
-  if (auto* memo = Find<dlg::TMemo>(root, name)) return memo->Text();
-  ADD_FAILURE() << "no edit or memo " << name;
-  return {};
 }
 
 class EntryPage : public testing::TestWithParam<TEntryPageCase> {

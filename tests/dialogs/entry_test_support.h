@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/controls.h"
 #include "records/cp1253.h"
 #include "records/page_record.h"
 
@@ -31,6 +32,28 @@ inline std::string Cp(std::string_view utf8) {
 
 // A record's value as UTF-8, for readable failure messages.
 inline std::string U(const TPageRecord& record, const char* field) { return Cp1253ToUtf8(record.Get(field)); }
+
+// A value no other field of the page has, as long as the field allows: the
+// property's position, then Greek letters and digits.
+inline std::string Distinct(std::size_t index, std::size_t maxLen) {
+  std::string value = std::to_string(index) + Cp("Ω");
+  const std::string filler = Cp("αβγδεζηθικλμνξοπρστυφχψω") + "0123456789";
+  for (std::size_t i = 0; value.size() < maxLen; ++i) value.push_back(filler[(index * 7 + i) % filler.size()]);
+  value.resize(maxLen);
+  return value;
+}
+
+template <class T>
+T* Find(QWidget* root, const std::string& name) {
+  return root->findChild<T*>(QString::fromStdString(name));
+}
+
+inline QString ControlText(QWidget* root, const std::string& name) {
+  if (auto* edit = Find<dlg::TEdit>(root, name)) return edit->Text();
+  if (auto* memo = Find<dlg::TMemo>(root, name)) return memo->Text();
+  ADD_FAILURE() << "no edit or memo " << name;
+  return {};
+}
 
 // One key press and release carrying the text, sent to the widget.
 inline void Key(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {

@@ -24,6 +24,7 @@
 
 #include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
+#include "dialogs/flox06/flox06_help.h"
 #include "dialogs/flox07/flox07_help.h"
 #include "dialogs/help_form.h"
 
@@ -264,17 +265,37 @@ INSTANTIATE_TEST_SUITE_P(Flox03, GeneralHelpDialog, ::testing::ValuesIn(kDialogC
 INSTANTIATE_TEST_SUITE_P(Flox07, GeneralHelpDialog, ::testing::ValuesIn(kHotelCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The industry study's six dialogs under the same checks.
+const TDialogCase kFlox06DialogCases[] = {
+    {"Help1", Maker<TFlox06Help1>(), kGeneralCaption, 537, 397, false, 179, 111, "BitBtn1", 19, 8},
+    {"Help2", Maker<TFlox06Help2>(), kGeneralCaption, 544, 375, false, 205, 160, "BitBtn1", 12, 10},
+    {"Help3", Maker<TFlox06Help3>(), "Οδηγίες συμπλήρωσης", 600, 375, true, 0, 0, "BitBtn1", 17, 8},
+    {"Help4", Maker<TFlox06Help4>(), kGeneralCaption, 544, 375, true, 0, 0, "BitBtn3", 10, 8},
+    {"Help41", Maker<TFlox06Help41>(), "Ειδικά προληπτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 8, 8},
+    {"Help42", Maker<TFlox06Help42>(), "Κατασταλτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 10, 8},
+};
+
+INSTANTIATE_TEST_SUITE_P(Flox06, GeneralHelpDialog, ::testing::ValuesIn(kFlox06DialogCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // ---------------------------------------------------------------------------
 // The measures instructions and their two sub-dialogs.
 
 struct TSubDialogCase {
   const char* name;
+  std::function<THelpForm*(QWidget*)> make;  // the measures instructions
+  QSize buttonSize;
   int buttonIndex;
   const char* buttonName;
   const char* beside;  // the item the button stands beside
   const char* caption;
-  bool isSpecial;  // TFlox03Help31Form, else TFlox03Help32Form
+  std::function<bool(QWidget*)> isSub;  // of the sub-dialog's class
 };
+
+template <class Form>
+bool Is(QWidget* w) {
+  return qobject_cast<Form*>(w) != nullptr;
+}
 
 void PrintTo(const TSubDialogCase& c, std::ostream* out) { *out << c.name; }
 
@@ -282,13 +303,14 @@ class MeasuresHelp : public ::testing::TestWithParam<TSubDialogCase> {};
 
 TEST_P(MeasuresHelp, SmallButtonSitsBesideItsItem) {
   const TSubDialogCase& c = GetParam();
-  TFlox03Help3Form help(nullptr);
+  std::unique_ptr<THelpForm> owned(c.make(nullptr));
+  THelpForm& help = *owned;
   help.show();
   QApplication::processEvents();
   QPushButton* button = help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button, help.SmallButton(c.buttonIndex));
-  EXPECT_EQ(button->size(), QSize(18, 15));
+  EXPECT_EQ(button->size(), c.buttonSize);
   EXPECT_TRUE(button->text().isEmpty());
   EXPECT_EQ(button->iconSize(), QSize(16, 3));
   EXPECT_EQ(button->icon().pixmap(QSize(16, 3)).size(), QSize(16, 3));
@@ -312,7 +334,8 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
   const TSubDialogCase& c = GetParam();
   for (bool byCloseBox : {false, true}) {
     SCOPED_TRACE(byCloseBox ? "close box" : "close button");
-    TFlox03Help3Form help(nullptr);
+    std::unique_ptr<THelpForm> owned(c.make(nullptr));
+    THelpForm& help = *owned;
     QPointer<QWidget> sub;
     QString subTitle;
     bool rightClass = false, ownedByHelp = false, helpStillOpen = false, backOnHelp = false;
@@ -322,8 +345,7 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
         if (top == &help) return false;
         sub = top;
         subTitle = top->windowTitle();
-        rightClass = c.isSpecial ? qobject_cast<TFlox03Help31Form*>(top) != nullptr
-                                 : qobject_cast<TFlox03Help32Form*>(top) != nullptr;
+        rightClass = c.isSub(top);
         ownedByHelp = top->parentWidget() == &help;
         helpStillOpen = help.isVisible();
         auto* form = qobject_cast<THelpForm*>(top);
@@ -353,7 +375,8 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
 // and leaves nothing behind.
 TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
   const TSubDialogCase& c = GetParam();
-  TFlox03Help3Form help(nullptr);
+  std::unique_ptr<THelpForm> owned(c.make(nullptr));
+  THelpForm& help = *owned;
   help.show();
   for (int round = 0; round < 3; ++round) {
     QPointer<QWidget> sub;
@@ -377,10 +400,20 @@ TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
 INSTANTIATE_TEST_SUITE_P(
     Flox03, MeasuresHelp,
     ::testing::Values(
-        TSubDialogCase{"Special", 0, "BitBtn1", "2. Ειδικά προληπτικά μέτρα.",
-                       "Ειδικά προληπτικά μέτρα", true},
-        TSubDialogCase{"Suppression", 1, "BitBtn2", "3. Κατασταλτικά μέτρα",
-                       "Κατασταλτικά μέτρα", false}),
+        TSubDialogCase{"Special", Maker<TFlox03Help3Form>(), QSize(18, 15), 0, "BitBtn1",
+                       "2. Ειδικά προληπτικά μέτρα.", "Ειδικά προληπτικά μέτρα", Is<TFlox03Help31Form>},
+        TSubDialogCase{"Suppression", Maker<TFlox03Help3Form>(), QSize(18, 15), 1, "BitBtn2",
+                       "3. Κατασταλτικά μέτρα", "Κατασταλτικά μέτρα", Is<TFlox03Help32Form>}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The industry study's measures instructions open theirs the same way.
+INSTANTIATE_TEST_SUITE_P(
+    Flox06, MeasuresHelp,
+    ::testing::Values(
+        TSubDialogCase{"Special", Maker<TFlox06Help4>(), QSize(20, 15), 0, "BitBtn1",
+                       "2. Ειδικά προληπτικά μέτρα.", "Ειδικά προληπτικά μέτρα", Is<TFlox06Help41>},
+        TSubDialogCase{"Suppression", Maker<TFlox06Help4>(), QSize(20, 15), 1, "BitBtn2",
+                       "3. Κατασταλτικά μέτρα", "Κατασταλτικά μέτρα", Is<TFlox06Help42>}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MeasuresHelpHandlers, OutOfRangeButtonOpensNothing) {
