@@ -66,17 +66,13 @@ TReportPageForm& CurrentForm(const TReportPage& page) {
 void TStudyReport::FillPages(std::span<TPageRecord* const> records, std::uint8_t studyType) {
   for (const TReportPage& page : pages_) {
     if (page.record == kNoRecord) continue;
-    TReportPageForm& form = CurrentForm(page);
+    CurrentForm(page);  // the form must exist before it is filled
     const auto index = static_cast<std::size_t>(page.record);
     if (index >= records.size() || records[index] == nullptr) {
       throw std::invalid_argument(std::string(page.formName) + ": the study has no record " +
                                   std::to_string(page.record + 1));
     }
-    const TPageRecord& record = *records[index];
-    page.fill(record);
-    if (page.needData != nullptr) {
-      form.QuickRep1.OnNeedData = [hook = page.needData, &form, &record](bool&) { hook(form, record); };
-    }
+    page.fill(*records[index]);
   }
   StudyType = studyType;
 }

@@ -36,11 +36,8 @@ struct TReportPage {
   void (*fill)(const TPageRecord& record);
   int record;                     // index into the family's records (page order); kNoRecord for an annex page
   std::uint8_t onlyForStudyType;  // added only for this study type; 0: for every type
-  // Runs before the page prints, in every output, with the page's record.
-  void (*needData)(TReportPageForm& page, const TPageRecord& record);
 };
 inline constexpr int kNoRecord = -1;
-using TNeedData = void (*)(TReportPageForm& page, const TPageRecord& record);
 
 namespace detail {
 template <class Form>
@@ -67,15 +64,15 @@ void Fill(const TPageRecord& record) {
 
 // A page filled from record `record` of the family (0: its first record).
 template <class Form>
-constexpr TReportPage Page(int record, std::uint8_t onlyForStudyType = 0, TNeedData needData = nullptr) {
+constexpr TReportPage Page(int record, std::uint8_t onlyForStudyType = 0) {
   return {Form::kFormName, &detail::Create<Form>, &detail::Destroy<Form>, &detail::Current<Form>,
-          &detail::Fill<Form>, record, onlyForStudyType, needData};
+          &detail::Fill<Form>, record, onlyForStudyType};
 }
 // A fixed page without a record.
 template <class Form>
 constexpr TReportPage Annex(std::uint8_t onlyForStudyType = 0) {
   return {Form::kFormName, &detail::Create<Form>, &detail::Destroy<Form>, &detail::Current<Form>,
-          nullptr, kNoRecord, onlyForStudyType, nullptr};
+          nullptr, kNoRecord, onlyForStudyType};
 }
 
 // The composite report form of a family, as the whole-report run drives it.

@@ -5,13 +5,6 @@
 
 namespace {
 
-// Before page 8 prints, its label takes the text handed over from the
-// seventh record.
-void Page8NeedData(TReportPageForm& page, const TPageRecord& /*record*/) {
-  bool moreData = true;
-  static_cast<TFlox06Page8Preview&>(page).QuickRep1NeedData(moreData);
-}
-
 constexpr rpt::TReportPage kPages[] = {
     rpt::Page<TFlox06Page1Preview>(0),
     rpt::Page<TFlox06Page2Preview>(1),
@@ -20,7 +13,9 @@ constexpr rpt::TReportPage kPages[] = {
     rpt::Page<TFlox06Page5Preview>(4),
     rpt::Page<TFlox06Page6Preview>(5),
     rpt::Page<TFlox06Page7Preview>(6),
-    rpt::Page<TFlox06Page8Preview>(6, 0, &Page8NeedData),
+    // Page 8 keeps Texnikes of the seventh record; its own need-data handler
+    // puts the text on its label when the page prints.
+    rpt::Page<TFlox06Page8Preview>(6),
     rpt::Annex<TFlox06Page9Preview>(),
     rpt::Annex<TFlox06Page10Preview>(),
     rpt::Annex<TFlox06Page11Preview>(),
