@@ -141,3 +141,8 @@ QDialog* MakeHelp(QWidget* owner) {
 QPixmap BarGlyph();
 
 }  // namespace dlg
+
+// The constructor and Design() of a help dialog class that is its table.
+#define FLOX_DEFINE_HELP_FORM(Class, table)                            \
+  Class::Class(QWidget* owner) : dlg::THelpForm(table, owner) {}       \
+  const dlg::THelpFormTable& Class::Design() { return table; }

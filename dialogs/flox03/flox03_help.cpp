@@ -133,20 +133,9 @@ constexpr THelpFormTable kHelp6{
 
 }  // namespace
 
-TFlox03Help1Form::TFlox03Help1Form(QWidget* owner) : THelpForm(kHelp1, owner) {}
-const THelpFormTable& TFlox03Help1Form::Design() { return kHelp1; }
-
-TFlox03Help2Form::TFlox03Help2Form(QWidget* owner) : THelpForm(kHelp2, owner) {}
-const THelpFormTable& TFlox03Help2Form::Design() { return kHelp2; }
-
-TFlox03Help3Form::TFlox03Help3Form(QWidget* owner) : THelpForm(kHelp3, owner) {}
-const THelpFormTable& TFlox03Help3Form::Design() { return kHelp3; }
-
-TFlox03Help31Form::TFlox03Help31Form(QWidget* owner) : THelpForm(kHelp31, owner) {}
-const THelpFormTable& TFlox03Help31Form::Design() { return kHelp31; }
-
-TFlox03Help32Form::TFlox03Help32Form(QWidget* owner) : THelpForm(kHelp32, owner) {}
-const THelpFormTable& TFlox03Help32Form::Design() { return kHelp32; }
-
-TFlox03Help6Form::TFlox03Help6Form(QWidget* owner) : THelpForm(kHelp6, owner) {}
-const THelpFormTable& TFlox03Help6Form::Design() { return kHelp6; }
+FLOX_DEFINE_HELP_FORM(TFlox03Help1Form, kHelp1)
+FLOX_DEFINE_HELP_FORM(TFlox03Help2Form, kHelp2)
+FLOX_DEFINE_HELP_FORM(TFlox03Help3Form, kHelp3)
+FLOX_DEFINE_HELP_FORM(TFlox03Help31Form, kHelp31)
+FLOX_DEFINE_HELP_FORM(TFlox03Help32Form, kHelp32)
+FLOX_DEFINE_HELP_FORM(TFlox03Help6Form, kHelp6)

@@ -141,20 +141,9 @@ constexpr THelpFormTable kHelp42{
 
 }  // namespace
 
-TFlox06Help1::TFlox06Help1(QWidget* owner) : THelpForm(kHelp1, owner) {}
-const THelpFormTable& TFlox06Help1::Design() { return kHelp1; }
-
-TFlox06Help2::TFlox06Help2(QWidget* owner) : THelpForm(kHelp2, owner) {}
-const THelpFormTable& TFlox06Help2::Design() { return kHelp2; }
-
-TFlox06Help3::TFlox06Help3(QWidget* owner) : THelpForm(kHelp3, owner) {}
-const THelpFormTable& TFlox06Help3::Design() { return kHelp3; }
-
-TFlox06Help4::TFlox06Help4(QWidget* owner) : THelpForm(kHelp4, owner) {}
-const THelpFormTable& TFlox06Help4::Design() { return kHelp4; }
-
-TFlox06Help41::TFlox06Help41(QWidget* owner) : THelpForm(kHelp41, owner) {}
-const THelpFormTable& TFlox06Help41::Design() { return kHelp41; }
-
-TFlox06Help42::TFlox06Help42(QWidget* owner) : THelpForm(kHelp42, owner) {}
-const THelpFormTable& TFlox06Help42::Design() { return kHelp42; }
+FLOX_DEFINE_HELP_FORM(TFlox06Help1, kHelp1)
+FLOX_DEFINE_HELP_FORM(TFlox06Help2, kHelp2)
+FLOX_DEFINE_HELP_FORM(TFlox06Help3, kHelp3)
+FLOX_DEFINE_HELP_FORM(TFlox06Help4, kHelp4)
+FLOX_DEFINE_HELP_FORM(TFlox06Help41, kHelp41)
+FLOX_DEFINE_HELP_FORM(TFlox06Help42, kHelp42)

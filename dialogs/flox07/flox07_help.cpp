@@ -88,11 +88,6 @@ constexpr THelpFormTable kHelp3{
 
 }  // namespace
 
-TFlox07Help1Form::TFlox07Help1Form(QWidget* owner) : THelpForm(kHelp1, owner) {}
-const THelpFormTable& TFlox07Help1Form::Design() { return kHelp1; }
-
-TFlox07Help2::TFlox07Help2(QWidget* owner) : THelpForm(kHelp2, owner) {}
-const THelpFormTable& TFlox07Help2::Design() { return kHelp2; }
-
-TFlox07Help3::TFlox07Help3(QWidget* owner) : THelpForm(kHelp3, owner) {}
-const THelpFormTable& TFlox07Help3::Design() { return kHelp3; }
+FLOX_DEFINE_HELP_FORM(TFlox07Help1Form, kHelp1)
+FLOX_DEFINE_HELP_FORM(TFlox07Help2, kHelp2)
+FLOX_DEFINE_HELP_FORM(TFlox07Help3, kHelp3)
