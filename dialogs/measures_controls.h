@@ -1,6 +1,6 @@
 // Controls of the measures tab that the general and the hotel study show
-// alike: the tooltips that several labels share, and the rows of the
-// preventive-measures box (detection, explosive mixtures, cooling, manual
+// alike: the tooltips that several labels share, the rows above the measures
+// (access, hydrants, switchboard, gas) and the rows of the preventive-measures box (detection, explosive mixtures, cooling, manual
 // alarm, anything else). Where the box stands, how wide it is and the input
 // limit of its area edit are the page's own.
 #pragma once
@@ -19,6 +19,46 @@ inline constexpr const char* kHintMains =
     "αριθμός των πυρ/κών φωλιών.";
 inline constexpr const char* kHintSimple =
     "Συμπληρώνεται αν υπάρχει απλό υδροδοτικό πυρ/κό δίκτυο καθώς και ο αριθμός των πυρ/κών ερμαρίων.";
+
+// The rows above the measures: the access road, two hydrants, the
+// switchboard and the use of gas. The studies number the first three items
+// differently and give some edits other widths and limits.
+struct TSiteRowsDef {
+  int right;           // right edge of the page's controls
+  const char* access;  // caption of the access item, with its number
+  const char* hydrants;
+  const char* panel;
+  int streetW, streetLimit;      // the hydrants' street edits
+  int numberX;                   // "Αριθ. :" of the hydrants; its edit follows 38 pixels on
+  int quantityW, quantityLimit;  // the quantity of gas
+};
+
+constexpr std::array<TControlDef, 20> SiteRows(const TSiteRowsDef& d) {
+  constexpr int yAccess = 3, yAccessEdit = 23, yHydr1 = 46, yHydr2 = 67, yPanel = 90, yGas = 113, kCheckW = 18;
+  return {{
+      Lbl(d.access, 8, yAccess,
+          "Αναγράφονται οι οδοί με τις οποίες μπορεί να γίνει η προσπέλαση των πυ/κών οχημάτων στο κτίριο.", "Edit1"),
+      Ed("Edit1", 8, yAccessEdit, d.right - 8, 200),
+      Lbl(d.hydrants, 8, yHydr1, "Αναγράφονται τα υδροστόμια που βρίσκονται κοντά στο κτίριο."),
+      Lbl("1) Οδός:", 100, yHydr1, nullptr, "Edit6"),
+      Ed("Edit6", 146, yHydr1, d.streetW, d.streetLimit),
+      Lbl("Αριθ. :", d.numberX, yHydr1, nullptr, "Edit7"),
+      Ed("Edit7", d.numberX + 38, yHydr1, 50, 6),
+      Lbl("2) Οδός", 100, yHydr2, nullptr, "Edit8"),
+      Ed("Edit8", 146, yHydr2, d.streetW, d.streetLimit),
+      Lbl("Αριθ. :", d.numberX, yHydr2, nullptr, "Edit9"),
+      Ed("Edit9", d.numberX + 38, yHydr2, 50, 6),
+      Lbl(d.panel, 8, yPanel, "Περιγράφεται σε ποιό σημείο βρίσκονται οι ηλεκτρικοί πίνακες.", "Edit2"),
+      Ed("Edit2", 122, yPanel, d.right - 122, 200),
+      Lbl("15. Χρήση Υγραερίου ", 8, yGas, "Αναγράφεται αν γίνεται χρήση υγραερίου και η ποσότητα.", "CheckBox1"),
+      Chk("CheckBox1", "", 122, yGas, kCheckW),
+      Lbl("Ποσότητα :", 152, yGas, nullptr, "Edit3"),
+      Ed("Edit3", 212, yGas, d.quantityW, d.quantityLimit),
+      Lbl("lt", 212 + d.quantityW + 3, yGas),
+      Lbl("16. Χρήση Φωταερίου", 300, yGas, "Αναγράφεται αν γίνεται χρήση φωταερίου.", "CheckBox3"),
+      Chk("CheckBox3", "", 414, yGas, kCheckW),
+  }};
+}
 
 struct TPreventiveRowsDef {
   int top;        // the first row; the others follow 21 pixels apart

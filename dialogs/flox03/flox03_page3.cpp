@@ -11,8 +11,7 @@ using namespace dlg;
 constexpr int kRight = 643;
 constexpr int kCheckW = 18;  // a check box without a caption of its own
 
-// Row positions.
-constexpr int kYAccess = 3, kYAccessEdit = 23, kYHydr1 = 46, kYHydr2 = 67, kYPanel = 90, kYGas = 113;
+// Row positions under the rows of SiteRows.
 constexpr int kYHeads = 136;
 constexpr int kBox2Y = 153, kBox2H = 94;
 constexpr int kYDet = kBox2Y + 5;  // the preventive rows, 21 apart
@@ -24,29 +23,8 @@ constexpr int kYSprk = kBox3Y + 5, kYCity = kYSprk + 21, kYMains = kYCity + 21, 
 // Columns of the check boxes and of the second half of the rows.
 constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 556, kCountX = 384, kCountEditX = 522;
 
-// Access, hydrants, switchboard and gas, the headings and the first box.
+// The headings of the measures and the first box.
 const auto kHead = std::to_array<TControlDef>({
-    Lbl("12. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης", 8, kYAccess,
-        "Αναγράφονται οι οδοί με τις οποίες μπορεί να γίνει η προσπέλαση των πυ/κών οχημάτων στο κτίριο.", "Edit1"),
-    Ed("Edit1", 8, kYAccessEdit, kRight - 8, 200),
-    Lbl("13. Υδροστόμια", 8, kYHydr1, "Αναγράφονται τα υδροστόμια που βρίσκονται κοντά στο κτίριο."),
-    Lbl("1) Οδός:", 100, kYHydr1, nullptr, "Edit6"),
-    Ed("Edit6", 146, kYHydr1, 260, 47),
-    Lbl("Αριθ. :", 420, kYHydr1, nullptr, "Edit7"),
-    Ed("Edit7", 458, kYHydr1, 50, 6),
-    Lbl("2) Οδός", 100, kYHydr2, nullptr, "Edit8"),
-    Ed("Edit8", 146, kYHydr2, 260, 47),
-    Lbl("Αριθ. :", 420, kYHydr2, nullptr, "Edit9"),
-    Ed("Edit9", 458, kYHydr2, 50, 6),
-    Lbl("14. Θέση Ηλ. πίνακα:", 8, kYPanel, "Περιγράφεται σε ποιό σημείο βρίσκονται οι ηλεκτρικοί πίνακες.", "Edit2"),
-    Ed("Edit2", 122, kYPanel, kRight - 122, 200),
-    Lbl("15. Χρήση Υγραερίου ", 8, kYGas, "Αναγράφεται αν γίνεται χρήση υγραερίου και η ποσότητα.", "CheckBox1"),
-    Chk("CheckBox1", "", 122, kYGas, kCheckW),
-    Lbl("Ποσότητα :", 152, kYGas, nullptr, "Edit3"),
-    Ed("Edit3", 212, kYGas, 55, 6),
-    Lbl("lt", 270, kYGas),
-    Lbl("16. Χρήση Φωταερίου", 300, kYGas, "Αναγράφεται αν γίνεται χρήση φωταερίου.", "CheckBox3"),
-    Chk("CheckBox3", "", 414, kYGas, kCheckW),
     // 2. Special preventive measures.
     Head("2. Ειδικά προληπτικά μέτρα πυροπροστασίας: ", 8, kYHeads, csBold, nullptr, 0, 16),
     Head("Γ. ΜΕΤΡΑ ΠΥΡΟΠΡΟΣΤΑΣΙΑΣ", 470, kYHeads, csBold | csUnderline, nullptr, 0, 16),
@@ -83,7 +61,13 @@ const auto kSuppression = std::to_array<TControlDef>({
     Chk("CheckBox25", "", 382, kYLocal, kCheckW),
 });
 
-const auto kControls = JoinControls(kHead, PreventiveRows({kYDet, kRight, kCheck2X, 75}), kSuppression);
+constexpr TSiteRowsDef kSite{.right = kRight,
+                             .access = "12. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης",
+                             .hydrants = "13. Υδροστόμια",
+                             .panel = "14. Θέση Ηλ. πίνακα:",
+                             .streetW = 260, .streetLimit = 47, .numberX = 420, .quantityW = 55, .quantityLimit = 6};
+
+const auto kControls = JoinControls(SiteRows(kSite), kHead, PreventiveRows({kYDet, kRight, kCheck2X, 75}), kSuppression);
 
 const TBinding kBindings[] = {
     {"Edit1", "OdosProspelasis", TBindKind::Text},
