@@ -70,13 +70,15 @@ struct TPreventiveRowsDef {
 // The four rows of the preventive-measures box.
 constexpr std::array<TControlDef, 14> PreventiveRows(const TPreventiveRowsDef& d) {
   constexpr int kCheckX = 192, kMidX = 214, kCheckW = 18;
+  // The area edit starts clear of the end of "Περιοχή που καλύπτει".
+  constexpr int kAreaX = 338;
   const int yDet = d.top, yExpl = yDet + 21, yCool = yExpl + 21, yOther = yCool + 21;
   return {{
       Lbl("Αυτόματο Σύστημα Πυρανίχνευσης", 12, yDet,
           "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα πυρανίχνευσης καθώς και η περιοχή που καλύπτει.", "CheckBox5"),
       Chk("CheckBox5", "", kCheckX, yDet, kCheckW),
       Lbl("Περιοχή που καλύπτει", kMidX, yDet, nullptr, "Edit4"),
-      Ed("Edit4", 330, yDet, d.right - 8 - 330, d.areaLimit),
+      Ed("Edit4", kAreaX, yDet, d.right - 8 - kAreaX, d.areaLimit),
       Lbl("Αυτόματο Σύστημα Ανίχνευσης Εκρηκτικών Μιγμάτων ", 12, yExpl,
           "Συμπληρώνεται αν υπάρχει αυτόματο σύστημα ανίχνευσης εκρηκτικών μειγμάτων", "CheckBox7"),
       Chk("CheckBox7", "", 286, yExpl, kCheckW),
