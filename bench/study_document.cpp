@@ -7,7 +7,7 @@
 
 #include "entry/study_document.h"
 #include "entry/study_json.h"
-#include "records/stream.h"
+#include "records/codec.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void BM_SaveFullStudy(benchmark::State& state) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     TMemoryStream stream;
-    study.SaveToStream(stream);
+    WriteStudy(stream, study.Records());
     bytes = stream.Bytes().size();
     benchmark::DoNotOptimize(stream.Bytes().data());
   }
@@ -41,13 +41,11 @@ BENCHMARK(BM_SaveFullStudy);
 void BM_LoadFullStudy(benchmark::State& state) {
   TFlox03Pages source;
   FillFullLength(source);
-  TMemoryStream saved;
-  source.SaveToStream(saved);
-  const std::vector<std::uint8_t> bytes = saved.Bytes();
+  const std::vector<std::uint8_t> bytes = StudyBytes(source.Records());
   for (auto _ : state) {
     TMemoryStream stream(bytes);
     TFlox03Pages study;
-    study.LoadFromStream(stream);
+    ReadStudy(stream, study.Records());
     benchmark::DoNotOptimize(&study);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));

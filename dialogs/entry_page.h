@@ -109,11 +109,11 @@ class TEntryPage : public TEntryPageFrame {
 
  protected:
   TEntryPage(QWidget* owner, const dlg::TPageDesc& desc)
-      : TEntryPageFrame(owner, desc, std::make_unique<Record>()), report_(std::make_unique<Preview>()) {}
+      : TEntryPageFrame(owner, desc, std::make_unique<TPageRecord>(Record::ClassInfo())), report_(std::make_unique<Preview>()) {}
 
   qr::TQuickRep& FillReport(const TPageRecord& record) override {
     Preview* page = Shared != nullptr ? Shared : report_.get();
-    page->FillFromRecord(static_cast<const Record&>(record));
+    page->FillFromRecord(record);
     return page->QuickRep1;
   }
 

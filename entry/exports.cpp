@@ -4,17 +4,13 @@
 // leaves any of them.
 #include "include/flox03.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "entry/study_document.h"
@@ -22,6 +18,7 @@
 #include "entry/study_json.h"
 #include "platform/platform.h"
 #include "records/errors.h"
+#include "records/study_file.h"
 
 namespace {
 
@@ -41,61 +38,56 @@ void ClearLastError() {
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
-// Whether the study file is there to be loaded. Anything but "no such file"
-// counts as present, so that LoadFromFile gets to report the problem.
-bool StudyFileExists(const std::string& fileName) {
-  struct stat st {};
-  if (::stat(fileName.c_str(), &st) == 0) return true;
-  return errno != ENOENT && errno != ENOTDIR;
-}
+// A study-file operation that failed, as the user and the host are told.
+struct TFileFailure {
+  const char* line1;  // message 001 (save) or 002 (load)
+  TFileProblem problem;
+  std::string reason;  // Greek; for an unforeseen problem with the system's text
 
-// The status a failed file operation gives the caller.
-int StatusOf(const TStreamComponent& study) {
-  return study.LastFailure() == TFileProblem::InUse ? FLOX_ERR_IN_USE : FLOX_ERR_FILE;
-}
-
-// Collects the messages of the file operations during one call, one line
-// each: "<line 1>: <line 2>: <reason>".
-class TCapturedErrors {
- public:
-  // show: also hand each message on (to the modal error box).
-  explicit TCapturedErrors(bool show = false)
-      : scope_([this, show](const std::string& line1, const std::string& line2, const std::string& reason) {
-          messages_.push_back(line1 + (line2.empty() ? "" : ": " + line2) + (reason.empty() ? "" : ": " + reason));
-          if (show) platform::ShowError(line1, reason.empty() ? line2 : line2 + "\n" + reason);
-        }) {}
-
-  std::string Text() const {
-    std::string text;
-    for (const std::string& m : messages_) text += (text.empty() ? "" : "; ") + m;
-    return text;
+  int Status() const { return problem == TFileProblem::InUse ? FLOX_ERR_IN_USE : FLOX_ERR_FILE; }
+  // "the study file "x" cannot be read (<line 1>: <line 2>: <reason>)"
+  std::string Message(const std::string& fileName) const {
+    return "the study file " + Quoted(fileName) + (line1 == kLoadErrorLine1 ? " cannot be read (" : " cannot be written (") +
+           line1 + ": " + kFileErrorLine2 + ": " + reason + ")";
   }
-
- private:
-  std::vector<std::string> messages_;
-  TErrorReporterScope scope_;
+  // The modal error box: its two lines and the reason.
+  void Show() const { platform::ShowError(line1, std::string(kFileErrorLine2) + "\n" + reason); }
+  // A load that leaves nothing to work on: the study could not even be
+  // opened, so editing it would only lose the edits at the save.
+  bool CannotOpen() const {
+    return problem == TFileProblem::InUse || problem == TFileProblem::NotRegular ||
+           problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong;
+  }
 };
 
-// Loads an existing study file into the document; on failure sets the last
-// error and returns its status, else FLOX_OK.
-int LoadCaptured(TFlox03Pages& study, const std::string& fileName) {
-  TCapturedErrors captured;
-  if (study.LoadFromFile(fileName)) return FLOX_OK;
-  return Failure(StatusOf(study), "the study file " + Quoted(fileName) + " cannot be read (" + captured.Text() + ")");
+// Runs one study-file operation: every failure of the file layer is caught
+// here and comes back as what to tell.
+template <class Operation>
+std::optional<TFileFailure> TryFile(const char* line1, Operation operation) {
+  auto failure = [line1](TFileProblem problem, const char* detail) {
+    std::string reason = FileProblemText(problem);
+    if (problem == TFileProblem::Other && detail != nullptr && *detail != '\0') reason += std::string(" (") + detail + ")";
+    return TFileFailure{line1, problem, std::move(reason)};
+  };
+  try {
+    operation();
+    return std::nullopt;
+  } catch (const EStreamError& e) {
+    return failure(e.Problem(), e.what());
+  } catch (const std::exception& e) {
+    return failure(TFileProblem::Other, e.what());
+  } catch (...) {
+    return failure(TFileProblem::Other, nullptr);
+  }
 }
 
-int SaveCaptured(TFlox03Pages& study, const std::string& fileName) {
-  TCapturedErrors captured;
-  if (study.SaveToFile(fileName)) return FLOX_OK;
-  return Failure(StatusOf(study), "the study file " + Quoted(fileName) + " cannot be written (" + captured.Text() + ")");
-}
-
-// A load that leaves nothing to work on: the study could not even be
-// opened, so editing it would only lose the edits at the save.
-bool CannotOpen(const TStreamComponent& study) {
-  const auto problem = study.LastFailure();
-  return problem == TFileProblem::InUse || problem == TFileProblem::NotRegular ||
-         problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong;
+// Loads the study for a call that only reads it (the lock goes with the
+// load). Returns FLOX_OK, or the status after setting the last error;
+// *present tells whether there was a file.
+int LoadForReading(TFlox03Pages& study, const std::string& fileName, bool* present) {
+  TStudyFile file(fileName, TStudyFile::TUse::Read);
+  const auto failure = TryFile(kLoadErrorLine1, [&] { *present = file.Load(study.Records()); });
+  return failure ? Failure(failure->Status(), failure->Message(fileName)) : FLOX_OK;
 }
 
 bool Empty(const char* s) { return s == nullptr || *s == '\0'; }
@@ -143,31 +135,32 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
       Failure(FLOX_ERR_NO_DISPLAY, text);
       return 0;
     }
-    // The file operations report in the modal error box while the call runs,
-    // and the first failure becomes the call's status.
-    TCapturedErrors captured(true);
     auto study = std::make_unique<TFlox03Pages>();
-    CurrentStudy = study.get();
     // The study stays locked from the load to the last save.
-    study->HoldFile();
-    auto note = [&](const char* what) {
-      fail(StatusOf(*study), "the study file " + Quoted(name) + " " + what + " (" + captured.Text() + ")");
+    TStudyFile file(name, TStudyFile::TUse::Request);
+    // A failure shows its error box, and the first one becomes the call's
+    // status.
+    auto failed = [&](const std::optional<TFileFailure>& failure) {
+      if (!failure) return false;
+      failure->Show();
+      fail(failure->Status(), failure->Message(name));
+      return true;
     };
+    auto save = [&] { return TryFile(kSaveErrorLine1, [&] { file.Save(study->Records()); }); };
     study->ApplyTypeDefaults(type);
     bool go = true;
-    if (StudyFileExists(name)) {
-      if (!study->LoadFromFile(name)) {
-        note("cannot be read");
-        go = !CannotOpen(*study);
-      }
-    } else if (!study->SaveToFile(name)) {
-      note("cannot be written");
-      go = study->LastFailure() != TFileProblem::InUse;
+    bool loaded = false;
+    if (const auto failure = TryFile(kLoadErrorLine1, [&] { loaded = file.Load(study->Records()); })) {
+      failed(failure);
+      go = !failure->CannotOpen();
+    } else if (!loaded) {
+      const auto created = save();
+      if (failed(created)) go = created->problem != TFileProblem::InUse;
     }
     switch (go ? code : 0) {
       case 1:
         study->EditStudy(type);
-        if (!study->SaveToFile(name)) note("cannot be written");
+        failed(save());
         break;
       case 2:
         study->PreviewReport(type);
@@ -178,7 +171,6 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
       default:
         break;  // the file is only loaded or created
     }
-    CurrentStudy = nullptr;
     study.reset();
     completed = 1;
   } catch (const std::exception& e) {
@@ -188,7 +180,6 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     std::fprintf(stderr, "WinFlox03RDll: the request failed\n");
     fail(FLOX_ERR_RENDER, "the request failed");
   }
-  CurrentStudy = nullptr;
   platform::SetApplicationWindow(0);
   g_lastStatus = status;
   g_lastError = message;
@@ -204,9 +195,10 @@ FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
     *json = nullptr;
     if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
     const std::string name = fileName;
-    if (!StudyFileExists(name)) return Failure(FLOX_ERR_FILE, "there is no study file " + Quoted(name));
     TFlox03Pages study;
-    if (const int status = LoadCaptured(study, name)) return status;
+    bool present = false;
+    if (const int status = LoadForReading(study, name, &present)) return status;
+    if (!present) return Failure(FLOX_ERR_FILE, "there is no study file " + Quoted(name));
     const std::string text = StudyToJson(study);
     char* out = static_cast<char*>(std::malloc(text.size() + 1));
     if (out == nullptr) return Failure(FLOX_ERR_FILE, "out of memory");
@@ -239,12 +231,13 @@ FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t s
       return Failure(error.kind == TStudyJsonError::Encoding ? FLOX_ERR_ENCODING : FLOX_ERR_JSON, error.message);
     }
     study.ApplyTypeDefaults(type);
-    study.HoldFile();  // locked from the load to the save
-    if (StudyFileExists(name)) {
-      if (const int status = LoadCaptured(study, name)) return status;
-    }
+    TStudyFile file(name, TStudyFile::TUse::Request);  // locked from the load to the save
+    if (auto failure = TryFile(kLoadErrorLine1, [&] { file.Load(study.Records()); }))
+      return Failure(failure->Status(), failure->Message(name));
     ApplyStudyEdits(study, edits);
-    return SaveCaptured(study, name);
+    if (auto failure = TryFile(kSaveErrorLine1, [&] { file.Save(study.Records()); }))
+      return Failure(failure->Status(), failure->Message(name));
+    return FLOX_OK;
   } catch (const std::exception& e) {
     return Failure(FLOX_ERR_FILE, std::string("the study could not be imported: ") + e.what());
   } catch (...) {
@@ -260,10 +253,7 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
     std::uint8_t type = 0;
     if (!StudyTypeOf(studyType, false, &type)) return FLOX_ERR_ARGUMENT;
     const std::string name = fileName;
-    struct stat studyStat {};
-    struct stat pdfStat {};
-    if (::stat(name.c_str(), &studyStat) == 0 && ::stat(pdfFileName, &pdfStat) == 0 &&
-        studyStat.st_dev == pdfStat.st_dev && studyStat.st_ino == pdfStat.st_ino) {
+    if (TStudyFile(name, TStudyFile::TUse::Read).IsSameFileAs(pdfFileName)) {
       return Failure(FLOX_ERR_ARGUMENT, "the PDF file " + Quoted(pdfFileName) + " is the study file " + Quoted(name) +
                                             " itself; the report is not written over the study");
     }
@@ -272,15 +262,12 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
     // report then shows the defaults of the type.
     TFlox03Pages study;
     study.ApplyTypeDefaults(type);
-    if (StudyFileExists(name)) {
-      if (const int status = LoadCaptured(study, name)) return status;
-    }
+    bool present = false;
+    if (const int status = LoadForReading(study, name, &present)) return status;
 
     platform::EnsureApplication();
-    TCapturedErrors captured;
     std::string error;
     if (!study.ExportReportPdf(type, pdfFileName, &error)) {
-      if (error.empty()) error = captured.Text();
       return Failure(FLOX_ERR_RENDER, "the report could not be written to " + Quoted(pdfFileName) +
                                           (error.empty() ? std::string() : ": " + error));
     }
@@ -305,9 +292,8 @@ FLOX_API int Flox03CheckFit(const char* fileName, uint32_t studyType, char** jso
     // Loaded like the PDF export loads it; a missing file is not created.
     TFlox03Pages study;
     study.ApplyTypeDefaults(type);
-    if (StudyFileExists(name)) {
-      if (const int status = LoadCaptured(study, name)) return status;
-    }
+    bool present = false;
+    if (const int status = LoadForReading(study, name, &present)) return status;
 
     platform::EnsureApplication();
     const std::string text = CutFieldsToJson(FindCutFields(study, type));

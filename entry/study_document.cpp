@@ -1,6 +1,5 @@
-// The study document: nineteen page records owned in slot order, saved and
-// loaded back to back as the study file, and the one default text per study
-// type.
+// The study document: nineteen page records in slot order, and the one
+// default text per study type.
 #include "entry/study_document.h"
 
 #include <stdexcept>
@@ -9,8 +8,6 @@
 
 #include "records/cp1253.h"
 #include "records/study_slots.h"
-
-TFlox03Pages* CurrentStudy = nullptr;
 
 namespace {
 
@@ -31,48 +28,23 @@ constexpr TTypeDefault kTypeDefaults[] = {
 
 }  // namespace
 
-TFlox03Pages::TFlox03Pages(TStreamComponent* owner) : TStreamComponent(owner) {
-  // The records belong to the document's own owner, as the document's
-  // siblings; the document frees them itself.
-  for (int i = 0; i < kSlotCount; ++i) slots_[i] = CreateRecord(StudySlotClass(i + 1), owner);
-}
-
-TFlox03Pages::~TFlox03Pages() {
-  if (CurrentStudy == this) CurrentStudy = nullptr;
-  for (auto& record : slots_) record.reset();  // slot order, not reverse
-}
+TFlox03Pages::TFlox03Pages() : slots_(NewStudyRecords()) {}
 
 TPageRecord& TFlox03Pages::Slot(int slot) {
   if (slot < 1 || slot > kSlotCount) {
     throw std::out_of_range("study slot " + std::to_string(slot) + " is outside 1..19");
   }
-  return *slots_[slot - 1];
-}
-
-std::vector<TPageRecord*> TFlox03Pages::Records(std::span<const int> slots) {
-  std::vector<TPageRecord*> records;
-  for (const int slot : slots) records.push_back(&Slot(slot));
-  return records;
+  return slots_[static_cast<std::size_t>(slot - 1)];
 }
 
 const TPageRecord& TFlox03Pages::Slot(int slot) const {
   return const_cast<TFlox03Pages*>(this)->Slot(slot);
 }
 
-void TFlox03Pages::SaveToStream(TStream& stream) {
-  for (auto& record : slots_) record->SaveToStream(stream);
-}
-
-void TFlox03Pages::LoadFromStream(TStream& stream) {
-  // A record that cannot be read stops the walk: the records before it keep
-  // what they read, the ones after it what they held.
-  for (auto& record : slots_) record->LoadFromStream(stream);
-}
-
-void TFlox03Pages::Assign(const TStreamComponent* source) {
-  const auto* other = dynamic_cast<const TFlox03Pages*>(source);
-  if (other == nullptr || other == this) return;
-  for (int i = 0; i < kSlotCount; ++i) slots_[i]->Assign(other->slots_[i].get());
+std::vector<TPageRecord*> TFlox03Pages::Records(std::span<const int> slots) {
+  std::vector<TPageRecord*> records;
+  for (const int slot : slots) records.push_back(&Slot(slot));
+  return records;
 }
 
 void TFlox03Pages::ApplyTypeDefaults(std::uint8_t studyType) {

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "records/codec.h"
 #include "records/study_slots.h"
-#include "records/stream.h"
 
 namespace {
 
@@ -23,16 +23,16 @@ namespace {
 // input, so that an input costs microseconds: no files, no allocation of
 // records.
 struct TState {
-  std::vector<std::unique_ptr<TPageRecord>> study = NewStudyRecords();
-  std::vector<std::unique_ptr<TPageRecord>> again = NewStudyRecords();
+  std::vector<TPageRecord> study = NewStudyRecords();
+  std::vector<TPageRecord> again = NewStudyRecords();
   std::size_t touched = 0;  // records of both that the last input read into
   TMemoryStream saved;
   TMemoryStream resaved;
 };
 
-void Save(const std::vector<std::unique_ptr<TPageRecord>>& study, TMemoryStream& stream) {
+void Save(const std::vector<TPageRecord>& study, TMemoryStream& stream) {
   stream.Clear();
-  for (const auto& record : study) record->SaveToStream(stream);
+  WriteStudy(stream, study);
 }
 
 }  // namespace
@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto& again = state.again;
   // Only the records the last input reached need clearing.
   for (std::size_t i = 0; i < state.touched; ++i) {
-    study[i]->Clear();
-    again[i]->Clear();
+    study[i].Clear();
+    again[i].Clear();
   }
 
   TMemoryStream input(data, size);
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.touched = study.size();
   for (std::size_t i = 0; i < study.size(); ++i) {
     try {
-      study[i]->LoadFromStream(input);
+      ReadComponentStream(input, study[i]);
     } catch (const EReadError&) {
       state.touched = i + 1;  // the failing record holds part of its values
       break;
@@ -66,12 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Save(study, state.saved);
   const std::vector<std::uint8_t>& saved = state.saved.Bytes();
   state.saved.Seek(0, TSeekOrigin::Begin);
-  for (auto& record : again) {
-    try {
-      record->LoadFromStream(state.saved);
-    } catch (const EReadError&) {
-      Fail("a saved study does not read back");
-    }
+  try {
+    ReadStudy(state.saved, again);
+  } catch (const EReadError&) {
+    Fail("a saved study does not read back");
   }
   if (state.saved.Position() != static_cast<std::int64_t>(saved.size())) Fail("a saved study reads back to another length");
   // The writer puts every value down in a fixed order, so equal bytes mean

@@ -5,13 +5,13 @@
 #include <fstream>
 #include <string>
 
-#include "records/stream.h"
+#include "records/codec.h"
 #include "records/study_slots.h"
 #include "records/cp1253.h"
 
 namespace {
 
-using Study = std::vector<std::unique_ptr<TPageRecord>>;
+using Study = std::vector<TPageRecord>;
 using Bytes = std::vector<std::uint8_t>;
 
 void Write(const std::string& folder, const std::string& name, const Bytes& bytes) {
@@ -46,22 +46,22 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   try {
     Study study = NewStudyRecords();
-    Write(folder, "new-type4.flx", SaveStudyRecords(study));
-    study[0]->Set("Suntaxh", Cp("την 3/81 Π.Δ."));
-    Write(folder, "new-type1.flx", SaveStudyRecords(study));
+    Write(folder, "new-type4.flx", StudyBytes(study));
+    study[0].Set("Suntaxh", Cp("την 3/81 Π.Δ."));
+    Write(folder, "new-type1.flx", StudyBytes(study));
     study = NewStudyRecords();
-    study[6]->Set("Suntaxh", Cp("  Π.Δ. 71/88  Αρθρο11  και Απόφ. 5905/Φ15/839  ΦΕΚ611/12/7/95"));
-    Write(folder, "new-type3.flx", SaveStudyRecords(study));
+    study[6].Set("Suntaxh", Cp("  Π.Δ. 71/88  Αρθρο11  και Απόφ. 5905/Φ15/839  ΦΕΚ611/12/7/95"));
+    Write(folder, "new-type3.flx", StudyBytes(study));
 
     // Some Greek text in the first field of every record, a yes in the
     // second where it is a text, and a choice in every character.
     study = NewStudyRecords();
-    for (auto& record : study) {
-      record->Set(0, Cp("Πυροσβεστήρας ξηράς κόνεως"));
-      for (std::size_t i = 0; i < record->PropCount(); ++i)
-        if (record->Class().props[i].kind == TPropKind::Char) record->Set(i, Cp("Α"));
+    for (TPageRecord& record : study) {
+      record.Set(0, Cp("Πυροσβεστήρας ξηράς κόνεως"));
+      for (std::size_t i = 0; i < record.PropCount(); ++i)
+        if (record.Class().props[i].kind == TPropKind::Char) record.Set(i, Cp("Α"));
     }
-    Write(folder, "greek.flx", SaveStudyRecords(study));
+    Write(folder, "greek.flx", StudyBytes(study));
 
     // One record each in the forms the reader accepts from other writers.
     const Bytes sig = {'T', 'P', 'F', '0'};

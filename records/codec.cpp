@@ -50,7 +50,10 @@ class TBlockWriter {
       if (used_ == kBlockSize) Flush();
     }
   }
-  void Byte(std::uint8_t b) { Bytes(&b, 1); }
+  void Byte(std::uint8_t b) {
+    block_[used_++] = b;
+    if (used_ == kBlockSize) Flush();
+  }
   // A length byte and the bytes; every name and short text is at most 255.
   void ShortString(std::string_view s) {
     Byte(static_cast<std::uint8_t>(s.size()));
@@ -64,7 +67,7 @@ class TBlockWriter {
 
  private:
   TStream& stream_;
-  std::array<std::uint8_t, kBlockSize> block_{};
+  std::array<std::uint8_t, kBlockSize> block_;  // only the bytes up to used_/len_ count
   std::size_t used_ = 0;
 };
 
@@ -133,7 +136,7 @@ class TBlockReader {
   }
 
   TStream& stream_;
-  std::array<std::uint8_t, kBlockSize> block_{};
+  std::array<std::uint8_t, kBlockSize> block_;  // only the bytes up to used_/len_ count
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
   std::int64_t streamLeft_ = -1;  // unknown until first asked
@@ -189,7 +192,7 @@ void ReadRecord(TBlockReader& in, TPageRecord& record) {
   }
 
   in.ShortString();  // class name: the data goes into this record whatever it says
-  record.Name = in.ShortString();
+  in.ShortString();  // component name: a record has none of its own
 
   const TRecordClass& cls = record.Class();
   std::size_t hint = 0;  // files list the properties in declaration order
@@ -257,4 +260,18 @@ void ReadComponentStream(TStream& stream, TPageRecord& record) {
     throw;
   }
   in.GiveBack();
+}
+
+void WriteStudy(TStream& stream, std::span<const TPageRecord> records) {
+  for (const TPageRecord& record : records) WriteComponentStream(stream, record);
+}
+
+std::vector<std::uint8_t> StudyBytes(std::span<const TPageRecord> records) {
+  TMemoryStream stream;
+  WriteStudy(stream, records);
+  return stream.Bytes();
+}
+
+void ReadStudy(TStream& stream, std::span<TPageRecord> records) {
+  for (TPageRecord& record : records) ReadComponentStream(stream, record);
 }

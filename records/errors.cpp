@@ -1,19 +1,5 @@
-// The reporter of study-file failures. The library installs one that shows a
-// modal error box; without one, the lines go to stderr.
+// The Greek reasons of the file problems.
 #include "records/errors.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <utility>
-
-namespace {
-
-TErrorReporter& CurrentReporter() {
-  static TErrorReporter reporter;
-  return reporter;
-}
-
-}  // namespace
 
 std::string FileProblemText(TFileProblem problem) {
   switch (problem) {
@@ -29,42 +15,4 @@ std::string FileProblemText(TFileProblem problem) {
     case TFileProblem::Other: break;
   }
   return "Σφάλμα συστήματος.";
-}
-
-TFileProblem FileProblemOfErrno(int err) {
-  switch (err) {
-    case EWOULDBLOCK: return TFileProblem::InUse;
-    case EACCES:
-    case EPERM:
-    case EROFS: return TFileProblem::NoPermission;
-    case EIO: return TFileProblem::IoError;
-    case EISDIR:
-    case ENXIO:
-    case ENODEV: return TFileProblem::NotRegular;
-    case ENAMETOOLONG: return TFileProblem::NameTooLong;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return TFileProblem::DiskFull;
-    default: return TFileProblem::Other;
-  }
-}
-
-TErrorReporter SetErrorReporter(TErrorReporter reporter) {
-  return std::exchange(CurrentReporter(), std::move(reporter));
-}
-
-void ReportStreamError(const std::string& line1, const std::string& line2, const std::string& reason) {
-  const TErrorReporter& reporter = CurrentReporter();
-  if (reporter) {
-    reporter(line1, line2, reason);
-    return;
-  }
-  std::fprintf(stderr, "%s\n%s\n", line1.c_str(), line2.c_str());
-  if (!reason.empty()) std::fprintf(stderr, "%s\n", reason.c_str());
-  std::fflush(stderr);
-}
-
-void ReportStreamWarning(const std::string& text) {
-  std::fprintf(stderr, "WinFlox03RDll: %s\n", text.c_str());
-  std::fflush(stderr);
 }

@@ -1,10 +1,10 @@
-// How the file operations report a failure: two lines, and the reason in
-// Greek on a line of its own, shown by whoever installed a reporter (a modal
-// error box in the library, a captured status in the C API); by default they
-// go to stderr.
+// Why a study file could not be read or written: the exception the file
+// layer throws, the problem the user is told about in Greek, and the two
+// lines of the error box the library shows for a failed save (001) or load
+// (002).
 #pragma once
 
-#include <functional>
+#include <stdexcept>
 #include <string>
 
 inline constexpr const char kSaveErrorLine1[] = "Internal error-MeltaStream-001";
@@ -27,27 +27,21 @@ enum class TFileProblem {
 
 // The reason in Greek, one line (UTF-8).
 std::string FileProblemText(TFileProblem problem);
-// The problem an errno value stands for.
-TFileProblem FileProblemOfErrno(int err);
 
-using TErrorReporter =
-    std::function<void(const std::string& line1, const std::string& line2, const std::string& reason)>;
-
-// Installs a reporter and returns the one it replaces (an empty function
-// restores the stderr default).
-TErrorReporter SetErrorReporter(TErrorReporter reporter);
-void ReportStreamError(const std::string& line1, const std::string& line2, const std::string& reason = {});
-// A note that does not fail the operation (stderr only).
-void ReportStreamWarning(const std::string& text);
-
-// Installs a reporter for the lifetime of the guard.
-class TErrorReporterScope {
+// A failure of a stream or a file, with the problem the user is told about.
+class EStreamError : public std::runtime_error {
  public:
-  explicit TErrorReporterScope(TErrorReporter reporter) : previous_(SetErrorReporter(std::move(reporter))) {}
-  ~TErrorReporterScope() { SetErrorReporter(std::move(previous_)); }
-  TErrorReporterScope(const TErrorReporterScope&) = delete;
-  TErrorReporterScope& operator=(const TErrorReporterScope&) = delete;
+  explicit EStreamError(const std::string& what, TFileProblem problem = TFileProblem::Other)
+      : std::runtime_error(what), problem_(problem) {}
+  TFileProblem Problem() const { return problem_; }
 
  private:
-  TErrorReporter previous_;
+  TFileProblem problem_;
+};
+
+// A record that cannot be read: bad signature, data ending early, unknown
+// property, wrong value tag, a single character of another length.
+class EReadError : public EStreamError {
+ public:
+  explicit EReadError(const std::string& what) : EStreamError(what, TFileProblem::Damaged) {}
 };

@@ -96,7 +96,7 @@ class TFileSystem {
   virtual std::unique_ptr<TFile> Open(const std::string& name, TLock lock) = 0;
   // Creates a file that did not exist (never an existing one), for writing,
   // locked for exclusive use, with the permissions new files get; nullptr
-  // when something already has that name.
+  // when something already has that name. A failure leaves no file behind.
   virtual std::unique_ptr<TFile> CreateNew(const std::string& name) = 0;
   // Gives a new file the permissions of the file it stands in for, and its
   // owner and group where the user may give them.

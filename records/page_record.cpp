@@ -3,8 +3,6 @@
 
 #include <stdexcept>
 
-#include "records/codec.h"
-
 namespace {
 
 std::string InitialValue(const TPropInfo& prop) {
@@ -13,8 +11,7 @@ std::string InitialValue(const TPropInfo& prop) {
 
 }  // namespace
 
-TPageRecord::TPageRecord(const TRecordClass& cls, TStreamComponent* owner)
-    : TStreamComponent(owner), class_(&cls) {
+TPageRecord::TPageRecord(const TRecordClass& cls) : class_(&cls) {
   values_.reserve(cls.props.size());
   for (const TPropInfo& prop : cls.props) values_.push_back(InitialValue(prop));
 }
@@ -41,15 +38,10 @@ void TPageRecord::Set(std::string_view name, std::string_view bytes) {
 }
 
 void TPageRecord::Clear() {
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = InitialValue(class_->props[i]);
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i].assign(class_->props[i].kind == TPropKind::Char ? 1 : 0, ' ');
 }
 
-void TPageRecord::SaveToStream(TStream& stream) { WriteComponentStream(stream, *this); }
-
-void TPageRecord::LoadFromStream(TStream& stream) { ReadComponentStream(stream, *this); }
-
-void TPageRecord::Assign(const TStreamComponent* source) {
-  const auto* other = dynamic_cast<const TPageRecord*>(source);
-  if (other == nullptr || other == this || other->class_ != class_) return;
-  values_ = other->values_;
+void TPageRecord::Assign(const TPageRecord* source) {
+  if (source == nullptr || source == this || source->class_ != class_) return;
+  values_ = source->values_;
 }

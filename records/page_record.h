@@ -1,19 +1,20 @@
-// A page record: a stream component whose state is one value per published
-// property of its class table. Values are code page 1253 bytes; a text never
-// holds more than its maximum, a character is always exactly one byte.
+// A page record: one value per published property of its class table, and
+// nothing else. Values are code page 1253 bytes; a text never holds more
+// than its maximum, a character is always exactly one byte. Records are
+// plain values: copying one copies its values.
 #pragma once
 
-#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "records/properties.h"
-#include "records/stream_component.h"
 
-class TPageRecord : public TStreamComponent {
+class TPageRecord {
  public:
-  explicit TPageRecord(const TRecordClass& cls, TStreamComponent* owner = nullptr);
+  // Every text empty, every character a blank.
+  explicit TPageRecord(const TRecordClass& cls);
 
   const TRecordClass& Class() const { return *class_; }
   std::size_t PropCount() const { return values_.size(); }
@@ -29,21 +30,24 @@ class TPageRecord : public TStreamComponent {
   // Back to the constructed state: every text empty, every character a blank.
   void Clear();
 
-  void SaveToStream(TStream& stream) override;    // one component stream
-  void LoadFromStream(TStream& stream) override;  // one component stream
-  void Assign(const TStreamComponent* source) override;
+  // Copies every value of a record of the same class; a record of another
+  // class (or none) is ignored.
+  void Assign(const TPageRecord* source);
+
+  // Of the same class, with the same values.
+  friend bool operator==(const TPageRecord&, const TPageRecord&) = default;
 
  private:
   const TRecordClass* class_;
   std::vector<std::string> values_;
 };
 
-// The seventeen record classes. Each is a page record bound to its own table.
-#define FLOX_DECLARE_RECORD(Name)                                       \
-  class Name : public TPageRecord {                                      \
-   public:                                                               \
-    explicit Name(TStreamComponent* owner = nullptr);                    \
-    static const TRecordClass& ClassInfo();                              \
+// The seventeen record classes: each a page record bound to its own table.
+#define FLOX_DECLARE_RECORD(Name)           \
+  class Name : public TPageRecord {          \
+   public:                                   \
+    Name();                                  \
+    static const TRecordClass& ClassInfo();  \
   };
 
 FLOX_DECLARE_RECORD(TFlox03Pg1Data)
@@ -69,5 +73,3 @@ FLOX_DECLARE_RECORD(TFlox07Pg6Data)
 // Every record class, and a look-up by class name (exact letters).
 std::span<const TRecordClass* const> AllRecordClasses();
 const TRecordClass* FindRecordClass(std::string_view className);
-// A fresh record of the class, in its constructed state.
-std::unique_ptr<TPageRecord> CreateRecord(const TRecordClass& cls, TStreamComponent* owner = nullptr);

@@ -402,7 +402,7 @@ constexpr TPropRow k07Pg6[] = {
     static constexpr TRecordClass info{#Name, std::span<const TPropInfo>(kProps<Rows>)}; \
     return info;                                                                        \
   }                                                                                     \
-  Name::Name(TStreamComponent* owner) : TPageRecord(ClassInfo(), owner) {}
+  Name::Name() : TPageRecord(ClassInfo()) {}
 
 FLOX_DEFINE_RECORD(TFlox03Pg1Data, k03Pg1)
 FLOX_DEFINE_RECORD(TFlox03Pg2Data, k03Pg2)
@@ -426,31 +426,21 @@ FLOX_DEFINE_RECORD(TFlox07Pg6Data, k07Pg6)
 
 namespace {
 
-struct TRecordFactory {
-  const TRecordClass& (*classInfo)();
-  std::unique_ptr<TPageRecord> (*create)(TStreamComponent* owner);
+#define FLOX_CLASS(Name) &Name::ClassInfo
+constexpr std::array<const TRecordClass& (*)(), 17> kClassInfos = {
+    FLOX_CLASS(TFlox03Pg1Data), FLOX_CLASS(TFlox03Pg2Data), FLOX_CLASS(TFlox03Pg3Data),
+    FLOX_CLASS(TFlox03Pg4Data), FLOX_CLASS(TFlox03Pg5Data), FLOX_CLASS(TFlox03Pg6Data),
+    FLOX_CLASS(TFlox06Pg1Data), FLOX_CLASS(TFlox06Pg2Data), FLOX_CLASS(TFlox06Pg3Data),
+    FLOX_CLASS(TFlox06Pg4Data), FLOX_CLASS(TFlox06Pg5Data), FLOX_CLASS(TFlox06Pg6Data),
+    FLOX_CLASS(TFlox06Pg7Data), FLOX_CLASS(TFlox07Pg1Data), FLOX_CLASS(TFlox07Pg2Data),
+    FLOX_CLASS(TFlox07Pg3Data), FLOX_CLASS(TFlox07Pg6Data),
 };
-
-template <class T>
-std::unique_ptr<TPageRecord> Make(TStreamComponent* owner) {
-  return std::make_unique<T>(owner);
-}
-
-#define FLOX_FACTORY(Name) TRecordFactory{&Name::ClassInfo, &Make<Name>}
-const std::array<TRecordFactory, 17> kFactories = {
-    FLOX_FACTORY(TFlox03Pg1Data), FLOX_FACTORY(TFlox03Pg2Data), FLOX_FACTORY(TFlox03Pg3Data),
-    FLOX_FACTORY(TFlox03Pg4Data), FLOX_FACTORY(TFlox03Pg5Data), FLOX_FACTORY(TFlox03Pg6Data),
-    FLOX_FACTORY(TFlox06Pg1Data), FLOX_FACTORY(TFlox06Pg2Data), FLOX_FACTORY(TFlox06Pg3Data),
-    FLOX_FACTORY(TFlox06Pg4Data), FLOX_FACTORY(TFlox06Pg5Data), FLOX_FACTORY(TFlox06Pg6Data),
-    FLOX_FACTORY(TFlox06Pg7Data), FLOX_FACTORY(TFlox07Pg1Data), FLOX_FACTORY(TFlox07Pg2Data),
-    FLOX_FACTORY(TFlox07Pg3Data), FLOX_FACTORY(TFlox07Pg6Data),
-};
-#undef FLOX_FACTORY
+#undef FLOX_CLASS
 
 const std::array<const TRecordClass*, 17>& ClassList() {
   static const std::array<const TRecordClass*, 17> list = [] {
     std::array<const TRecordClass*, 17> out{};
-    for (std::size_t i = 0; i < kFactories.size(); ++i) out[i] = &kFactories[i].classInfo();
+    for (std::size_t i = 0; i < kClassInfos.size(); ++i) out[i] = &kClassInfos[i]();
     return out;
   }();
   return list;
@@ -479,12 +469,4 @@ const TRecordClass* FindRecordClass(std::string_view className) {
   for (const TRecordClass* cls : ClassList())
     if (className == cls->className) return cls;
   return nullptr;
-}
-
-std::unique_ptr<TPageRecord> CreateRecord(const TRecordClass& cls, TStreamComponent* owner) {
-  for (const TRecordFactory& f : kFactories)
-    if (&f.classInfo() == &cls) return f.create(owner);
-  // A table that is not one of the seventeen (built by a caller): a plain
-  // page record bound to it.
-  return std::make_unique<TPageRecord>(cls, owner);
 }

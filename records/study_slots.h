@@ -2,16 +2,14 @@
 // the general study's six, the industry study's seven, then the hotel
 // study's six (its extinguisher lists are records of the general study's
 // page 4 and 5 classes, instances of their own). Every place that needs the
-// slot order (the study document, the fuzz target, tests, benchmarks) reads
+// slot order (the study document, the fuzz targets, tests, benchmarks) reads
 // it from here.
 #pragma once
 
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "records/page_record.h"
-#include "records/stream.h"
 
 inline constexpr int kStudySlotCount = 19;
 
@@ -30,15 +28,9 @@ inline constexpr std::array<const TRecordClass& (*)(), kStudySlotCount> kStudySl
 inline const TRecordClass& StudySlotClass(int slot) { return kStudySlotClasses.at(static_cast<std::size_t>(slot - 1))(); }
 
 // Nineteen fresh records in slot order, each in its constructed state.
-inline std::vector<std::unique_ptr<TPageRecord>> NewStudyRecords(TStreamComponent* owner = nullptr) {
-  std::vector<std::unique_ptr<TPageRecord>> records;
-  for (const auto classInfo : kStudySlotClasses) records.push_back(CreateRecord(classInfo(), owner));
+inline std::vector<TPageRecord> NewStudyRecords() {
+  std::vector<TPageRecord> records;
+  records.reserve(kStudySlotCount);
+  for (const auto classInfo : kStudySlotClasses) records.emplace_back(classInfo());
   return records;
-}
-
-// The records back to back, as the study file holds them.
-inline std::vector<std::uint8_t> SaveStudyRecords(const std::vector<std::unique_ptr<TPageRecord>>& records) {
-  TMemoryStream stream;
-  for (const auto& record : records) record->SaveToStream(stream);
-  return stream.Bytes();
 }

@@ -58,7 +58,7 @@ void RequireClass(const TPageRecord& record, const TRecordClass& cls, const char
 template <class Form>
 void Fill(const TPageRecord& record) {
   RequireClass(record, Form::Record::ClassInfo(), Form::kFormName);
-  Form::Instance()->FillFromRecord(static_cast<const typename Form::Record&>(record));
+  Form::Instance()->FillFromRecord(record);
 }
 }  // namespace detail
 

@@ -51,7 +51,7 @@ class TRecordReportPage : public TSharedReportPage<Self, Shared> {
  public:
   using Record = Rec;
   using TSharedReportPage<Self, Shared>::TSharedReportPage;
-  void FillFromRecord(const Record& record) { this->FillDataLabels(record); }
+  void FillFromRecord(const TPageRecord& record) { this->FillDataLabels(record); }
 };
 
 // A fixed page: nothing of it comes from a record.

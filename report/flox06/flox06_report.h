@@ -32,7 +32,7 @@ class TFlox06Page8Preview : public TSharedReportPage<TFlox06Page8Preview, Flox06
 
   // The run's copy of the technical descriptions: Texnikes of the record,
   // whole; nothing else of the record is read.
-  void FillFromRecord(const Record& record) { Texnikes = record.Get("Texnikes"); }
+  void FillFromRecord(const TPageRecord& record) { Texnikes = record.Get("Texnikes"); }
   // Sets QRLabel3 from Texnikes (its first 255 characters); the more-data
   // flag stays as it is.
   void QuickRep1NeedData(bool& moreData);

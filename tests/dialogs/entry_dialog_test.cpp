@@ -30,6 +30,7 @@
 #include "entry/study_document.h"
 #include "entry/study_families.h"
 #include "include/flox03.h"
+#include "records/study_file.h"
 #include "reportengine/output.h"
 #include "support/pdf_text.h"
 #include "entry_test_support.h"
@@ -619,7 +620,7 @@ TEST(Flox03AEdit, NewFileHoldsWhatWasTypedAfterPreviewAndClose) {
   EXPECT_TRUE(watcher.Seen());
   EXPECT_NE(previewText.find("ΑΡΤΟΠΟΙΕΙΟ Η ΣΤΑΧΥΑ"), std::string::npos) << previewText;
   TFlox03Pages reread;
-  ASSERT_TRUE(reread.LoadFromFile(file));
+  ASSERT_TRUE(TStudyFile(file, TStudyFile::TUse::Read).Load(reread.Records()));
   EXPECT_EQ(U(reread.Slot(1), "NameEpixirisi"), "ΑΡΤΟΠΟΙΕΙΟ Η ΣΤΑΧΥΑ");
   EXPECT_EQ(U(reread.Slot(1), "Suntaxh"), "την 3/81 Π.Δ.");
   EXPECT_EQ(reread.Slot(2).Get("EidosFerousa"), "\xCF");
@@ -649,7 +650,7 @@ TEST(Flox03AEdit, ASecondCallWhileTheDialogIsOpenIsRefused) {
   EXPECT_EQ(secondCall, FLOX_ERR_IN_USE);
   EXPECT_EQ(import, FLOX_ERR_IN_USE);
   TFlox03Pages reread;
-  ASSERT_TRUE(reread.LoadFromFile(file));
+  ASSERT_TRUE(TStudyFile(file, TStudyFile::TUse::Read).Load(reread.Records()));
   EXPECT_EQ(U(reread.Slot(1), "NameEpixirisi"), "ΠΡΩΤΟΣ");
 }
 

@@ -25,6 +25,7 @@
 #include "dialogs/text_codec.h"
 #include "entry/study_document.h"
 #include "include/flox03.h"
+#include "records/study_file.h"
 #include "reportengine/output.h"
 #include "support/pdf_text.h"
 #include "entry_test_support.h"
@@ -390,7 +391,7 @@ TEST(Flox06Edit, NewFileHoldsWhatWasTypedOnEveryTab) {
   EXPECT_EQ(suntaxh, "  Π.Δ. 71/88  Αρθρο11  και Απόφ. 5905/Φ15/839  ΦΕΚ611/12/7/95");
   EXPECT_NE(previewText.find("Καρτέλα 4"), std::string::npos) << previewText;
   TFlox03Pages reread;
-  ASSERT_TRUE(reread.LoadFromFile(file));
+  ASSERT_TRUE(TStudyFile(file, TStudyFile::TUse::Read).Load(reread.Records()));
   const char* fields[] = {"TitlosEpixeirhshs", "OdosProspelashs", "Perigrafh1", "Perioxh1", "Comments1",
                           "Comments30",        "Omada3OrarioCOnoma4"};
   for (int tab = 0; tab < 7; ++tab)

@@ -1,5 +1,5 @@
-// Helpers shared by the study-file suites: the slot classes of a whole
-// study, byte helpers, a scratch folder and a capturing error reporter.
+// Helpers shared by the study-file suites: the records of a whole study,
+// byte helpers and a scratch folder.
 #pragma once
 
 #include <sys/stat.h>
@@ -21,8 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include "records/codec.h"
 #include "records/cp1253.h"
-#include "records/errors.h"
 #include "records/page_record.h"
 #include "records/stream.h"
 #include "records/study_slots.h"
@@ -65,35 +65,25 @@ inline std::string Hex(const Bytes& b) {
   return s;
 }
 
-inline Bytes Saved(TPageRecord& record) {
+inline Bytes Saved(const TPageRecord& record) {
   TMemoryStream stream;
-  record.SaveToStream(stream);
+  WriteComponentStream(stream, record);
   return stream.Bytes();
 }
 
 // The nineteen records of a study, each of its slot's class.
 struct TStudy {
-  std::vector<std::unique_ptr<TPageRecord>> slots;
+  std::vector<TPageRecord> slots = NewStudyRecords();
 
-  TStudy() {
-    slots = NewStudyRecords();
-  }
-  TPageRecord& operator[](int slot) { return *slots.at(static_cast<std::size_t>(slot - 1)); }
+  TPageRecord& operator[](int slot) { return slots.at(static_cast<std::size_t>(slot - 1)); }
 
-  void Save(TStream& stream) {
-    for (auto& r : slots) r->SaveToStream(stream);
-  }
-  Bytes Save() {
-    TMemoryStream stream;
-    Save(stream);
-    return stream.Bytes();
-  }
+  Bytes Save() const { return StudyBytes(slots); }
   // Loads records in order until one fails; returns how many loaded.
   int Load(TStream& stream) {
     int loaded = 0;
-    for (auto& r : slots) {
+    for (TPageRecord& r : slots) {
       try {
-        r->LoadFromStream(stream);
+        ReadComponentStream(stream, r);
       } catch (const EReadError&) {
         return loaded;
       }
@@ -114,19 +104,6 @@ inline void FillFull(TPageRecord& record, int salt = 0) {
     record.Set(i, value);
   }
 }
-
-// Collects the reported failures for the lifetime of the guard.
-class TCapturedErrors {
- public:
-  TCapturedErrors()
-      : scope_([this](const std::string& a, const std::string& b, const std::string&) { lines_.emplace_back(a, b); }) {}
-  const std::vector<std::pair<std::string, std::string>>& Lines() const { return lines_; }
-  std::size_t Count() const { return lines_.size(); }
-
- private:
-  std::vector<std::pair<std::string, std::string>> lines_;
-  TErrorReporterScope scope_;
-};
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TScratchDir {

@@ -31,9 +31,9 @@ struct TPageCase {
 
 template <class Form, class Record>
 TPageCase FilledPage(const char* name, std::set<std::string> unprinted) {
-  return {name, [] { return std::make_unique<Form>(); }, [] { return std::make_unique<Record>(); },
+  return {name, [] { return std::make_unique<Form>(); }, [] { return std::make_unique<TPageRecord>(Record::ClassInfo()); },
           [](TReportPageForm& form, const TPageRecord& record) {
-            static_cast<Form&>(form).FillFromRecord(static_cast<const Record&>(record));
+            static_cast<Form&>(form).FillFromRecord(record);
           },
           std::move(unprinted)};
 }
