@@ -105,17 +105,29 @@ void TStudyFile::Release() { held_.reset(); }
 
 bool TStudyFile::Load(std::span<TPageRecord> records) {
   if (name_.empty()) return false;
-  std::optional<TFileId> id;
   try {
     const std::string target = fs_.Target(name_);
-    const TFileInfo info = fs_.Examine(target);
-    if (info.kind == TFileInfo::TKind::Missing) return false;
-    if (info.kind != TFileInfo::TKind::Regular)
-      throw EStreamError("not a regular file: " + target, TFileProblem::NotRegular);
-    id = info.id;
-    if (!held_ || held_->Info().id != info.id) {
+    for (int attempt = 0;; ++attempt) {
+      const TFileInfo info = fs_.Examine(target);
+      if (info.kind == TFileInfo::TKind::Missing) {
+        study_ = TKnown{};  // no study yet: none may appear before the save
+        return false;
+      }
+      if (info.kind != TFileInfo::TKind::Regular)
+        throw EStreamError("not a regular file: " + target, TFileProblem::NotRegular);
+      if (!held_ || held_->Info().id != info.id) {
+        held_.reset();
+        held_ = fs_.Open(target, use_ == TUse::Request ? TLock::Exclusive : TLock::Shared);
+      }
+      // Between the look and the lock another may have given the name to a
+      // new study: the study is the file that has the name once it is locked.
+      const TFileId locked = held_->Info().id;
+      if (fs_.Examine(target).id == locked) {
+        study_ = TKnown{locked};
+        break;
+      }
       held_.reset();
-      held_ = fs_.Open(target, use_ == TUse::Request ? TLock::Exclusive : TLock::Shared);
+      if (attempt == 2) throw EStreamError("replaced again and again while it was opened: " + target, TFileProblem::InUse);
     }
     const std::int64_t size = held_->Info().size;
     if (size > kMaxStudyFileSize) throw EStreamError("larger than any study: " + target, TFileProblem::TooLarge);
@@ -127,7 +139,6 @@ bool TStudyFile::Load(std::span<TPageRecord> records) {
     ReadStudy(stream, records);
   } catch (...) {
     loadFailed_ = true;
-    failedFile_ = id;
     throw;
   }
   loadFailed_ = false;
@@ -149,6 +160,11 @@ void TStudyFile::Save(std::span<const TPageRecord> records) {
   TFile* old = nullptr;
   TFileInfo oldInfo = fs_.Examine(target);
   const bool exists = oldInfo.kind != TFileInfo::TKind::Missing;
+  // A save never replaces a file that is not the study this one loaded (or
+  // saved last): another has put it there, and it is theirs.
+  if (study_ && exists && study_->id != oldInfo.id)
+    throw EStreamError((study_->id ? "replaced" : "created") + std::string(" meanwhile by another: ") + target,
+                       TFileProblem::InUse);
   if (exists) {
     if (oldInfo.kind != TFileInfo::TKind::Regular)
       throw EStreamError("not a regular file: " + target, TFileProblem::NotRegular);
@@ -162,7 +178,7 @@ void TStudyFile::Save(std::span<const TPageRecord> records) {
     fs_.CheckWritable(target);
   }
 
-  const bool keepOriginal = exists && loadFailed_ && (!failedFile_ || *failedFile_ == oldInfo.id);
+  const bool keepOriginal = exists && loadFailed_;
   if (keepOriginal) WriteBackup(*old, oldInfo, target);
   SweepStaleTemporaries(folderName, target);
 
@@ -189,6 +205,11 @@ void TStudyFile::Save(std::span<const TPageRecord> records) {
   // The new study is in place: from here on nothing fails the save.
   if (keepOriginal) loadFailed_ = false;  // kept in its backup, and replaced
   held_ = std::move(temp);
+  try {
+    study_ = TKnown{held_->Info().id};
+  } catch (const EStreamError&) {
+    study_.reset();  // not known: the next save replaces what it finds
+  }
   try {
     folder->Flush();
   } catch (const EStreamError&) {

@@ -45,7 +45,9 @@ class TStudyFile {
 
   // Writes the records. The file is replaced only once the new bytes are
   // safely on disk; a failed save leaves the file that was there untouched.
-  // A study whose load failed is first kept in a backup beside it.
+  // A study whose load failed is first kept in a backup beside it. A file
+  // that another has put in the place of the study loaded (or saved) before
+  // is never replaced: TFileProblem::InUse.
   void Save(std::span<const TPageRecord> records);
 
   // Whether another name leads to this study's file.
@@ -62,8 +64,13 @@ class TStudyFile {
   TUse use_;
   TFileSystem& fs_;
   std::unique_ptr<TFile> held_;  // the locked study, from the load or first save
-  // Set when a load failed: the next save over that file first keeps its
-  // bytes in a backup (the file's id, when the load got that far).
+  // The file that is the study, once a load has locked it (or found that
+  // there is none) or a save has written it.
+  struct TKnown {
+    std::optional<TFileId> id;  // none: there was no study
+  };
+  std::optional<TKnown> study_;
+  // Set when a load failed: the next save over the study first keeps its
+  // bytes in a backup.
   bool loadFailed_ = false;
-  std::optional<TFileId> failedFile_;
 };

@@ -547,6 +547,67 @@ TEST(HeldStudy, StaleTemporariesOfKilledSavesGoAtTheNextSave) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".flox03-9-9-9-0.tmp", ".flox03-new.tmp", "study.flx"}));
 }
 
+// ----------------------------------------------------- another request in between
+
+std::string g_raceName;
+bool g_raced = false;
+// Before the first lock is taken, another request replaces the study.
+int ReplaceBeforeTheLock(const char* call) {
+  if (g_raced || std::string(call) != "flock") return 0;
+  g_raced = true;
+  SetFaultHook(nullptr);
+  TStudy theirs;
+  theirs[1].Set("Polh", "theirs");
+  if (SaveAs(g_raceName, theirs)) ADD_FAILURE() << "the other request failed";
+  SetFaultHook(&ReplaceBeforeTheLock);
+  return 0;
+}
+
+TEST(LostUpdate, AStudyReplacedBeforeItIsLockedIsReadAgain) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  WriteFile(name, EditedStudyBytes());
+  g_raceName = name;
+  g_raced = false;
+  TStudy study;
+  TStudyFile file(name, TUse::Request);
+  SetFaultHook(&ReplaceBeforeTheLock);
+  const auto problem = Load(file, study);
+  SetFaultHook(nullptr);
+  ASSERT_TRUE(g_raced);
+  ASSERT_EQ(problem, std::nullopt);
+  EXPECT_EQ(study[1].Get("Polh"), "theirs");  // not the study they replaced
+  study[2].Set("People", "7");
+  ASSERT_EQ(Save(file, study), std::nullopt);
+  file.Release();
+  TStudy after;
+  TStudyFile reader(name, TUse::Read);
+  ASSERT_TRUE(reader.Load(after.slots));
+  EXPECT_EQ(after[1].Get("Polh"), "theirs");
+  EXPECT_EQ(after[2].Get("People"), "7");
+}
+
+TEST(LostUpdate, ASaveNeverReplacesAFileThatIsNotTheOneLoaded) {
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  const std::string missing = dir.File("new.flx");
+  WriteFile(name, EditedStudyBytes());
+  TStudy study;
+  TStudyFile file(name, TUse::Request);
+  ASSERT_EQ(Load(file, study), std::nullopt);
+  TStudyFile fresh(missing, TUse::Request);
+  ASSERT_FALSE(fresh.Load(study.slots));
+  // A program that does not lock puts other files in their places.
+  WriteFile(dir.File("other"), ToBytes("theirs"));
+  std::filesystem::rename(dir.File("other"), name);
+  WriteFile(missing, ToBytes("theirs too"));
+  EXPECT_EQ(Save(file, study), TFileProblem::InUse);
+  EXPECT_EQ(Save(fresh, study), TFileProblem::InUse);
+  EXPECT_EQ(ReadFile(name), ToBytes("theirs"));
+  EXPECT_EQ(ReadFile(missing), ToBytes("theirs too"));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"new.flx", "study.flx"}));
+}
+
 // ----------------------------------------------------- a fault at every file call
 
 int g_callsSeen = 0;
