@@ -16,7 +16,8 @@
 // A study whose load failed is not silently overwritten either: the next
 // save over that file first keeps its bytes in a backup beside it,
 // "<file>.<YYYYMMDD-HHMMSS>.bak" (with "-1", "-2", ... before ".bak" when
-// that name is taken; a backup is never overwritten). A file too large to be
+// that name is taken; a backup is never overwritten; a name that would be
+// too long keeps as much of the study's name as fits, and a "~"). A file too large to be
 // a study becomes its own backup by a second name (a hard link) rather than
 // being copied.
 //
@@ -84,6 +85,19 @@ std::unique_ptr<TFile> CreateUnderFreeName(TFileSystem& fs, NameAt nameAt, int a
   for (int i = 0; i < attempts; ++i)
     if (auto file = fs.CreateNew(nameAt(i))) return file;
   throw EStreamError("cannot find a free name beside " + nameAt(0));
+}
+
+// No part of a name may be longer than this (bytes on Linux).
+constexpr std::size_t kMaxNamePart = 255;
+
+// "<file><suffix>" beside the file. A name too long for that is cut (never
+// inside a UTF-8 character) and marked with "~" before the suffix.
+std::string BackupName(const std::string& target, const std::string& suffix) {
+  const std::string file = FileNameOf(target);
+  if (file.size() + suffix.size() <= kMaxNamePart) return target + suffix;
+  std::size_t keep = kMaxNamePart - suffix.size() - 1;
+  while (keep > 0 && (static_cast<unsigned char>(file[keep]) & 0xC0) == 0x80) --keep;
+  return target.substr(0, target.size() - file.size()) + file.substr(0, keep) + "~" + suffix;
 }
 
 // A short name, whatever the length of the study's own name.
@@ -230,8 +244,10 @@ bool TStudyFile::IsSameFileAs(const std::string& otherName) {
 // Keeps the old study under a fresh backup name beside it: a copy, or for a
 // file too large to be a study a second name of the same file.
 void TStudyFile::WriteBackup(TFile& old, const TFileInfo& oldInfo, const std::string& target) {
-  const std::string stem = target + "." + fs_.LocalTimestamp();
-  auto nameAt = [&](int i) { return i == 0 ? stem + ".bak" : stem + "-" + std::to_string(i) + ".bak"; };
+  const std::string stamp = fs_.LocalTimestamp();
+  auto nameAt = [&](int i) {
+    return BackupName(target, "." + stamp + (i == 0 ? std::string() : "-" + std::to_string(i)) + ".bak");
+  };
   if (oldInfo.size > kMaxStudyFileSize) {
     for (int i = 0; i < 10000; ++i) {
       const TLinkResult linked = fs_.Link(target, nameAt(i));

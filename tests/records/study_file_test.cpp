@@ -340,6 +340,32 @@ TEST(Backup, ASuccessfulLoadClearsTheNeed) {
   EXPECT_TRUE(Backups(dir).empty());
 }
 
+TEST(Backup, ALongNameGetsAShortenedBackupAndTheSaveGoesThrough) {
+  TScratchDir dir;
+  // 240 bytes with Greek letters (two bytes each in UTF-8) where the cut falls.
+  std::string long_name = std::string(200, 'a');
+  while (long_name.size() < 236) long_name += "\xCE\xB1";
+  const std::string name = dir.File(long_name + ".flx");
+  ASSERT_EQ(long_name.size() + 4, 240u);
+  for (int round = 1; round <= 2; ++round) {
+    const Bytes damaged = Concat({DamagedStudyBytes(), Bytes(static_cast<std::size_t>(round), 0xEE)});
+    WriteFile(name, damaged);
+    TStudy study;
+    TStudyFile file(name, TUse::Request);
+    ASSERT_TRUE(Load(file, study));
+    ASSERT_EQ(Save(file, study), std::nullopt) << "round " << round;
+    EXPECT_EQ(ReadFile(name), study.Save());
+  }
+  const std::vector<std::string> backups = Backups(dir);
+  ASSERT_EQ(backups.size(), 2u);
+  for (const std::string& b : backups) {
+    EXPECT_LE(b.size(), 255u) << b;
+    EXPECT_EQ(b.rfind(std::string(200, 'a'), 0), 0u) << b;
+    EXPECT_TRUE(std::regex_search(b, std::regex(R"(~\.\d{8}-\d{6}(-1)?\.bak$)"))) << b;
+    Cp(b);  // whole UTF-8 characters only, else this fails
+  }
+}
+
 TEST(Backup, AFailedBackupFailsTheSaveAndLeavesTheFile) {
   TScratchDir dir;
   const std::string name = dir.File("study.flx");
