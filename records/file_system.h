@@ -83,7 +83,9 @@ class TFileSystem {
   // also to a file that does not exist yet, so that a save writes the study
   // a link points to rather than replacing the link. A name that is no link
   // comes back as it is (so does one that cannot be examined: the operation
-  // on it then says why).
+  // on it then says why). Where the system protects links in folders that
+  // every user may write, a link it would not follow is refused
+  // (TFileProblem::NoPermission).
   virtual std::string Target(const std::string& name) = 0;
   // What has that name; a link is not followed (kind Other).
   virtual TFileInfo Examine(const std::string& name) = 0;

@@ -179,6 +179,19 @@ class TPosixFolder final : public TFolder {
   std::string name_;
 };
 
+// Links are followed here, not by the kernel, so its protection of shared
+// folders is applied here too: a link in a sticky folder that every user may
+// write is followed only when the user or the folder's owner owns it, so
+// that no other user can plant a link in /tmp that a save then follows.
+void RefuseForeignLinkInSharedFolder(const std::string& link, const struct stat& linkStat) {
+  if (linkStat.st_uid == ::geteuid()) return;
+  struct stat folder {};
+  if (Sys("stat", [&] { return ::stat(FolderOf(link).c_str(), &folder); }) != 0) ThrowErrno("cannot examine the folder of", link);
+  const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+  if (shared && linkStat.st_uid != folder.st_uid)
+    throw EStreamError("a link of another user in a shared folder is not followed: " + link, TFileProblem::NoPermission);
+}
+
 int FdOf(TFile& file) { return static_cast<TPosixFile&>(file).Fd(); }
 
 class TPosixFileSystem final : public TFileSystem {
@@ -188,6 +201,7 @@ class TPosixFileSystem final : public TFileSystem {
     for (int hop = 0; hop < 40; ++hop) {
       struct stat st {};
       if (Sys("lstat", [&] { return ::lstat(at.c_str(), &st); }) != 0 || !S_ISLNK(st.st_mode)) return at;
+      RefuseForeignLinkInSharedFolder(at, st);
       std::vector<char> buf(PATH_MAX + 1);
       const ssize_t n = Sys("readlink", [&] { return ::readlink(at.c_str(), buf.data(), buf.size()); });
       if (n < 0) ThrowErrno("cannot read the link", at);

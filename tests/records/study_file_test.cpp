@@ -507,6 +507,39 @@ TEST(HostilePaths, ALinkToAStudyNotYetThereIsFollowedAndKept) {
   EXPECT_EQ(ReadFile(dir.File("sub/real.flx")), ConstructedStudyBytes());
 }
 
+TEST(HostilePaths, ALinkOfAnotherUserInASharedFolderIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs the superuser to make another user's link";
+  TScratchDir dir;
+  const std::string shared = dir.File("tmp");
+  ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);  // like /tmp
+  const std::string victim = dir.File("victim.flx");
+  WriteFile(victim, EditedStudyBytes());
+  const std::string planted = shared + "/planted.flx";
+  const std::string dangling = shared + "/dangling.flx";
+  const std::string own = shared + "/own.flx";
+  ASSERT_EQ(::symlink(victim.c_str(), planted.c_str()), 0);
+  ASSERT_EQ(::symlink(dir.File("created.flx").c_str(), dangling.c_str()), 0);
+  ASSERT_EQ(::symlink(victim.c_str(), own.c_str()), 0);
+  ASSERT_EQ(::lchown(planted.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::lchown(dangling.c_str(), kNobody, kNobody), 0);
+
+  for (const std::string& link : {planted, dangling}) {
+    TStudy study;
+    TStudyFile file(link, TUse::Request);
+    EXPECT_EQ(Load(file, study), TFileProblem::NoPermission) << link;
+    EXPECT_EQ(Save(file, study), TFileProblem::NoPermission) << link;
+  }
+  EXPECT_EQ(ReadFile(victim), EditedStudyBytes());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("created.flx")));
+  // The user's own link there, and another user's link where the folder
+  // is that user's, are followed as ever.
+  ASSERT_EQ(SaveAs(own, TStudy()), std::nullopt);
+  EXPECT_EQ(ReadFile(victim), ConstructedStudyBytes());
+  ASSERT_EQ(::chown(shared.c_str(), kNobody, kNobody), 0);
+  EXPECT_EQ(SaveAs(planted, TStudy()), std::nullopt);
+}
+
 TEST(HostilePaths, ATooLargeStudyIsKeptByASecondNameNotACopy) {
   TScratchDir dir;
   const std::string name = dir.File("huge.flx");
