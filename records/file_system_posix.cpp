@@ -335,7 +335,7 @@ class TPosixFileSystem final : public TFileSystem {
         Sys("fstat", [&] { return ::fstat(fd, &st); }) != 0)
       return false;
     const TFileInfo now = InfoOf(st);
-    if (now.kind != TFileInfo::TKind::Regular || now.id != seen) return false;
+    if (now.kind != TFileInfo::TKind::Regular || now.id != seen || st.st_uid != ::geteuid()) return false;
     return Remove(name);
   }
 

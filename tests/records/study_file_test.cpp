@@ -606,6 +606,20 @@ TEST(HeldStudy, StaleTemporariesOfKilledSavesGoAtTheNextSave) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".flox03-9-9-9-0.tmp", ".flox03-new.tmp", "study.flx"}));
 }
 
+TEST(HeldStudy, OnlyTheUsersOwnTemporariesAreSwept) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs the superuser to make another user's file";
+  TScratchDir dir;
+  const std::string name = dir.File("study.flx");
+  const timeval longAgo[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+  for (const char* stale : {".flox03-mine.tmp", ".flox03-theirs.tmp"}) {
+    WriteFile(dir.File(stale), ToBytes("half a study"));
+    ASSERT_EQ(::utimes(dir.File(stale).c_str(), longAgo), 0);
+  }
+  ASSERT_EQ(::chown(dir.File(".flox03-theirs.tmp").c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(SaveAs(name, TStudy()), std::nullopt);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".flox03-theirs.tmp", "study.flx"}));
+}
+
 // ----------------------------------------------------- another request in between
 
 std::string g_raceName;
