@@ -81,6 +81,14 @@ std::optional<TFileFailure> TryFile(const char* line1, Operation operation) {
   }
 }
 
+// A save through one of several names of a file (hard links) leaves the
+// others on the study as it was: the user is told, once, where it happens.
+std::string OtherNamesNote(const std::string& fileName, std::uint32_t otherNames) {
+  return "Η μελέτη αποθηκεύτηκε ως νέο αρχείο με το όνομα «" + fileName +
+         "». Το αρχείο είχε και άλλα ονόματα (σκληροί σύνδεσμοι: " + std::to_string(otherNames) +
+         "), που κρατούν την προηγούμενη μορφή της μελέτης.";
+}
+
 // Loads the study for a call that only reads it (the lock goes with the
 // load). Returns FLOX_OK, or the status after setting the last error;
 // *present tells whether there was a file.
@@ -146,7 +154,12 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
       fail(failure->Status(), failure->Message(name));
       return true;
     };
-    auto save = [&] { return TryFile(kSaveErrorLine1, [&] { file.Save(study->Records()); }); };
+    auto save = [&] {
+      std::uint32_t otherNames = 0;
+      auto failure = TryFile(kSaveErrorLine1, [&] { otherNames = file.Save(study->Records()); });
+      if (otherNames > 0) platform::ShowInformation("Αποθήκευση μελέτης", OtherNamesNote(name, otherNames));
+      return failure;
+    };
     study->ApplyTypeDefaults(type);
     bool go = true;
     bool loaded = false;
@@ -235,8 +248,10 @@ FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t s
     if (auto failure = TryFile(kLoadErrorLine1, [&] { file.Load(study.Records()); }))
       return Failure(failure->Status(), failure->Message(name));
     ApplyStudyEdits(study, edits);
-    if (auto failure = TryFile(kSaveErrorLine1, [&] { file.Save(study.Records()); }))
+    std::uint32_t otherNames = 0;
+    if (auto failure = TryFile(kSaveErrorLine1, [&] { otherNames = file.Save(study.Records()); }))
       return Failure(failure->Status(), failure->Message(name));
+    if (otherNames > 0) std::fprintf(stderr, "WinFlox03RDll: %s\n", OtherNamesNote(name, otherNames).c_str());
     return FLOX_OK;
   } catch (const std::exception& e) {
     return Failure(FLOX_ERR_FILE, std::string("the study could not be imported: ") + e.what());

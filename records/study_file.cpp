@@ -159,7 +159,7 @@ bool TStudyFile::Load(std::span<TPageRecord> records) {
   return true;
 }
 
-void TStudyFile::Save(std::span<const TPageRecord> records) {
+std::uint32_t TStudyFile::Save(std::span<const TPageRecord> records) {
   if (use_ != TUse::Request) throw std::logic_error("a study opened for reading is not saved");
   if (name_.empty()) throw EStreamError("no file name", TFileProblem::NoName);
   const std::string target = fs_.Target(name_);
@@ -192,6 +192,7 @@ void TStudyFile::Save(std::span<const TPageRecord> records) {
     fs_.CheckWritable(target);
   }
 
+  const std::uint32_t otherNames = exists && oldInfo.names > 1 ? oldInfo.names - 1 : 0;
   const bool keepOriginal = exists && loadFailed_;
   if (keepOriginal) WriteBackup(*old, oldInfo, target);
   SweepStaleTemporaries(folderName, target);
@@ -229,6 +230,7 @@ void TStudyFile::Save(std::span<const TPageRecord> records) {
   } catch (const EStreamError&) {
     Warn("the study " + target + " is saved, but its folder could not be flushed to disk");
   }
+  return otherNames;
 }
 
 bool TStudyFile::IsSameFileAs(const std::string& otherName) {

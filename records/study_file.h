@@ -48,7 +48,11 @@ class TStudyFile {
   // A study whose load failed is first kept in a backup beside it. A file
   // that another has put in the place of the study loaded (or saved) before
   // is never replaced: TFileProblem::InUse.
-  void Save(std::span<const TPageRecord> records);
+  //
+  // The new study is a new file under the study's name. Returns how many
+  // other names (hard links) the replaced file had: they keep the study as
+  // it was before this save.
+  std::uint32_t Save(std::span<const TPageRecord> records);
 
   // Whether another name leads to this study's file.
   bool IsSameFileAs(const std::string& otherName);

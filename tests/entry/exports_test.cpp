@@ -129,6 +129,27 @@ TEST(Flox03A, TellsTheHostHowTheCallEnded) {
   EXPECT_NE(std::string(Flox03LastError()).find("κανονικό αρχείο"), std::string::npos) << Flox03LastError();
 }
 
+// A save through one of two names of a file makes a new file under that
+// name; the other name keeps the study as it was, and the user is told.
+TEST(Flox03A, HardLinkedStudySavedThroughOneNameSaysTheOtherKeepsTheOldStudy) {
+  TempDir dir;
+  const std::string file = dir / "s.flx";
+  const std::string other = dir / "other-name.flx";
+  CallFlox03A(0, file.c_str(), 0, 1);
+  const std::string before = ReadBytes(file);
+  std::filesystem::create_hard_link(file, other);
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(Flox03ImportJson(file.c_str(), R"([{"slot": 1, "fields": {"Polh": "Χανιά"}}])", 1), FLOX_OK);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(FieldOf(ExportJson(file), 1, "Polh"), "Χανιά");
+  EXPECT_EQ(ReadBytes(other), before);
+  EXPECT_NE(said.find("σκληροί σύνδεσμοι: 1"), std::string::npos) << said;
+  // Now a file of one name: no word the next time.
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(Flox03ImportJson(file.c_str(), "[]", 1), FLOX_OK);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
   TempDir dir;
   const std::string file = dir / "s.flx";
