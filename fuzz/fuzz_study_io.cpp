@@ -5,12 +5,12 @@
 // only as a damaged study; the save after it succeeds, keeps the original
 // bytes in exactly one backup when the load failed (and makes none
 // otherwise), leaves nothing else beside the study, holds the study against
-// every other opener until it is released, and writes a study that loads
-// back to the same values.
+// every other opener until it is released, and writes exactly the bytes of
+// the records it was given.
 //
 // The harness costs as little as it can beside the file layer: one folder
 // for the whole run (in memory where there is one), records made once and
-// cleared, and plain system calls for its own files.
+// reset by copy, and plain system calls for its own files.
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
