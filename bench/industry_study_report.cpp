@@ -1,8 +1,7 @@
 // Speed of the industry study's whole report: all fifteen pages written as a
 // PDF file through the study document, as `flox03 pdf --type 3` runs it
-// (page forms created, pages 1 to 7 filled, page 8 given its text, every
-// page rendered, everything freed), with every field of the seven records at
-// its maximum length. Goal: the whole report well under a second.
+// (every page built and filled, then rendered), with every field of the
+// seven records at its maximum length. Goal: the whole report well under a second.
 #include <string>
 
 #include <QTemporaryDir>

@@ -118,13 +118,11 @@ void BM_Composite15PagesToPdf(benchmark::State& state) {
     pages.push_back(std::make_unique<qr::TQuickRep>(Busy().def));
     Busy().Fill(*pages.back(), i);
   }
-  qr::TQRCompositeReport composite;
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    for (auto& page : pages) sender.Add(page.get());
-  };
+  std::vector<qr::TQuickRep*> report;
+  for (auto& page : pages) report.push_back(page.get());
   qr::TCaptureSink sink;  // a print run, recorded as PDF bytes
   for (auto _ : state) {
-    composite.Print();
+    qr::RunOutput(qr::TOutputAction::Print, report);
     benchmark::DoNotOptimize(sink.Runs().back().pdf.size());
     sink.Clear();
   }

@@ -36,7 +36,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDialog(owner), sizeable_(desc.border == TDialogBorder::Sizeable) {
+TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDialog(owner), sizeable_(desc.border == dlg::TDialogBorder::Sizeable) {
   setObjectName(QString::fromLatin1(desc.objectName));
   setWindowTitle(QString::fromUtf8(desc.caption));
   setModal(true);
@@ -97,9 +97,7 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
   }
 
   for (const dlg::TTabDef& tab : desc.tabs) {
-    TEntryPageFrame* page = tab.create(this);
-    page->setObjectName(QString::fromLatin1(tab.objectName));
-    AddPage(page, QString::fromUtf8(tab.caption));
+    AddPage(new TEntryPageFrame(this, tab), QString::fromUtf8(tab.caption));
   }
   // A sizeable window can shrink down to its tab bar and button bar (the
   // pages scroll). Settled here, before the window exists, rather than by the

@@ -1,14 +1,15 @@
 // The data-entry dialog shell shared by every study family: a tab control
 // with one entry page per tab over a button bar that previews, prints or
 // explains the page of the active tab. Closing, however it happens, counts as
-// accepting: the caller stores every page after the dialog returns. A family's
-// dialog is one TDialogDesc table.
+// accepting: the caller stores every page after the dialog returns. A
+// family's dialog is one TDialogDesc table.
 #pragma once
 
 #include <QDialog>
 
-#include <memory>
 #include <span>
+
+#include "dialogs/dialog_tables.h"
 
 class QFrame;
 class QKeyEvent;
@@ -16,38 +17,6 @@ class QPushButton;
 class QTabWidget;
 class TEntryPageFrame;
 class TPageRecord;
-
-enum class TDialogBorder {
-  FixedDialog,  // fixed size, title bar with the close box only
-  Sizeable,     // sizeable window; each page scrolls when the window is smaller than the page
-};
-
-namespace dlg {
-
-// One tab of a data-entry dialog.
-struct TTabDef {
-  const char* caption;                          // UTF-8
-  TEntryPageFrame* (*create)(QWidget* owner);   // e.g. &dlg::NewPage<TFlox03Page1Frame>
-  const char* objectName;                       // e.g. "Flox03Page1Frame1"
-};
-
-template <class Frame>
-TEntryPageFrame* NewPage(QWidget* owner) {
-  return new Frame(owner);
-}
-
-// A data-entry dialog as data. A fixed dialog's size is its client area, a
-// sizeable dialog's size its window.
-struct TDialogDesc {
-  const char* objectName;  // e.g. "Flox03InData"
-  const char* caption;     // UTF-8
-  TDialogBorder border;
-  int width;
-  int height;
-  std::span<const TTabDef> tabs;  // in tab order; one record per tab
-};
-
-}  // namespace dlg
 
 class TEntryDialog : public QDialog {
   Q_OBJECT
@@ -102,18 +71,3 @@ class TEntryDialog : public QDialog {
 
   bool sizeable_;
 };
-
-namespace dlg {
-
-// Dialog factories for the family table: a dialog class of its own, or the
-// plain shell built from a description.
-template <class Dialog>
-std::unique_ptr<TEntryDialog> NewDialog() {
-  return std::make_unique<Dialog>(nullptr);
-}
-template <const TDialogDesc& Desc>
-std::unique_ptr<TEntryDialog> NewDialogFrom() {
-  return std::make_unique<TEntryDialog>(nullptr, Desc);
-}
-
-}  // namespace dlg

@@ -6,8 +6,13 @@
 #include <stdexcept>
 #include <string>
 
-TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std::unique_ptr<TPageRecord> working)
-    : QFrame(owner), desc_(desc), working_(std::move(working)) {
+#include "dialogs/help_form.h"
+#include "records/study_slots.h"
+#include "report/report_assembly.h"
+
+TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TTabDef& tab)
+    : QFrame(owner), tab_(tab), desc_(tab.page()), working_(StudySlotClass(tab.slot)) {
+  setObjectName(QString::fromLatin1(tab.objectName));
   setFrameShape(QFrame::NoFrame);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -17,8 +22,8 @@ TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TPageDesc& desc, std
   layout->addWidget(Panel1);
   if (desc_.font.face != nullptr || desc_.font.points != 0) Panel1->setFont(dlg::ControlFont(Panel1->font(), desc_.font, 0));
   dlg::BuildControls(Panel1, desc_.controls, desc_.bindings);
-  dlg::CheckBindings(Panel1, desc_.bindings, *working_);
-  dlg::FitControlsToFields(Panel1, desc_.bindings, *working_);
+  dlg::CheckBindings(Panel1, desc_.bindings, working_);
+  dlg::FitControlsToFields(Panel1, desc_.bindings, working_);
   if (desc_.wire != nullptr) desc_.wire(*this);
 }
 
@@ -31,15 +36,15 @@ QSize TEntryPageFrame::PlacedSize() const {
 TEntryPageFrame::~TEntryPageFrame() = default;
 
 void TEntryPageFrame::RequireOwnClass(const TPageRecord& record) const {
-  if (&record.Class() != &working_->Class()) {
-    throw std::invalid_argument(std::string("a page of ") + working_->Class().className + " cannot take a " +
+  if (&record.Class() != &working_.Class()) {
+    throw std::invalid_argument(std::string("a page of ") + working_.Class().className + " cannot take a " +
                                 record.Class().className);
   }
 }
 
 void TEntryPageFrame::LoadFromRecord(const TPageRecord& record) {
   RequireOwnClass(record);
-  working_->Assign(&record);
+  working_.Assign(&record);
   dlg::LoadBindings(Panel1, desc_.bindings, record);
 }
 
@@ -49,15 +54,15 @@ void TEntryPageFrame::StoreToRecord(TPageRecord& record) const {
 }
 
 void TEntryPageFrame::PreviewPage() {
-  StoreToRecord(*working_);
-  FillReport(*working_).Preview();
+  StoreToRecord(working_);
+  rpt::BuildPage(*tab_.report, &working_)->Preview();
 }
 
 void TEntryPageFrame::PrintPage() {
-  StoreToRecord(*working_);
-  FillReport(*working_).Print();
+  StoreToRecord(working_);
+  rpt::BuildPage(*tab_.report, &working_)->Print();
 }
 
 void TEntryPageFrame::ShowHelp() {
-  if (desc_.showHelp != nullptr) desc_.showHelp(this);
+  if (tab_.help != nullptr) dlg::ShowHelp(*tab_.help, this);
 }

@@ -18,8 +18,7 @@ bool Tall(const TGridRowDef& row) {
 
 }  // namespace
 
-TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout,
-                     int (*showHelp)(QWidget*)) {
+TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout) {
   TPageTables& t = tables_;
   auto fixed = [&](const char* text, const TGridColumnDef& c, int y, int h, std::uint8_t style) {
     if ((style & csCentre) != 0) {
@@ -71,7 +70,7 @@ TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> r
     y += h;
   }
   if (layout.footnote != nullptr) t.Add(Head(layout.footnote, columns.front().x, bottom + 8, csPlain));
-  desc_ = t.Desc(showHelp);
+  desc_ = t.Desc();
 }
 
 }  // namespace dlg

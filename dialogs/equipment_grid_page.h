@@ -65,8 +65,7 @@ struct TGridLayoutDef {
 // The tables of one grid page, built once and kept for the life of the program.
 class TGridPage {
  public:
-  TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout,
-            int (*showHelp)(QWidget*) = nullptr);
+  TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout);
   TGridPage(const TGridPage&) = delete;
   TGridPage& operator=(const TGridPage&) = delete;
   const TPageDesc& Desc() const { return desc_; }

@@ -80,6 +80,8 @@ int ExecAndFree(QDialog* dialog) {
   return dialog->exec();
 }
 
+int ShowHelp(const THelpFormTable& table, QWidget* owner) { return ExecAndFree(new THelpForm(table, owner)); }
+
 THelpForm::THelpForm(const THelpFormTable& table, QWidget* owner)
     : QDialog(owner), table_(table) {
   setWindowTitle(Text(table_.caption));
@@ -100,9 +102,9 @@ QPushButton* THelpForm::SmallButton(int index) const {
 
 int THelpForm::OpenSubDialog(int index) {
   if (index < 0 || index >= static_cast<int>(table_.buttons.size())) return -1;
-  THelpFactory open = table_.buttons[static_cast<std::size_t>(index)].open;
-  if (!open) return -1;
-  return ExecAndFree(open(this));
+  const THelpFormTable* opens = table_.buttons[static_cast<std::size_t>(index)].opens;
+  if (opens == nullptr) return -1;
+  return ShowHelp(*opens, this);
 }
 
 void THelpForm::BuildContent() {

@@ -1,8 +1,10 @@
 // Controls of the measures tab that the general and the hotel study show
 // alike: the tooltips that several labels share, the rows above the measures
-// (access, hydrants, switchboard, gas) and the rows of the preventive-measures box (detection, explosive mixtures, cooling, manual
-// alarm, anything else). Where the box stands, how wide it is and the input
-// limit of its area edit are the page's own.
+// (access, hydrants, switchboard, gas), the rows of the preventive-measures
+// box (detection, explosive mixtures, cooling, manual alarm, anything else)
+// and those of the suppression box (sprinklers, fire mains, local systems).
+// Where the boxes stand, how wide they are, their headings and the input
+// limits of some edits are the page's own.
 #pragma once
 
 #include <array>
@@ -92,6 +94,50 @@ constexpr std::array<TControlDef, 14> PreventiveRows(const TPreventiveRowsDef& d
       Lbl("Αλλο", 12, yOther,
           "Αναγράφεται κάθε επιπλέον μέτρο που δεν αναφέρεται στο υπόδειγμα της μελέτης.", "Edit5"),
       Ed("Edit5", 46, yOther, d.right - 8 - 46, 100),
+  }};
+}
+
+struct TSuppressionRowsDef {
+  int top;           // the first row; the others follow 21 pixels apart
+  int right;         // right edge of the box
+  int dryX;          // the dry sprinkler type's check box
+  int areaLimit;     // input limit of the covered area
+  int countX;        // the captions of the two counts
+  int countEditX;    // and their edits
+  int countLimit;    // input limit of the counts
+  const char* cabinets;  // caption of the simple network's count
+};
+
+// The six rows of the suppression box.
+constexpr std::array<TControlDef, 23> SuppressionRows(const TSuppressionRowsDef& d) {
+  constexpr int kCheckX = 192, kMidX = 214, kCheckW = 18;
+  const int ySprk = d.top, yCity = ySprk + 21, yMains = yCity + 21, ySupply = yMains + 21, ySimple = ySupply + 21,
+            yLocal = ySimple + 21;
+  return {{
+      Lbl("Αυτόματο Σύστημα Καταιονισμού", 12, ySprk, kHintSprinkler, "CheckBox14"),
+      Chk("CheckBox14", "", kCheckX, ySprk, kCheckW),
+      Chk("CheckBox15", "Τύπος Καταιονισμού ΥΓΡΟΥ ΤΥΠΟΥ", kMidX + 6, ySprk, 0),
+      Chk("CheckBox16", "Τύπος Καταιονισμού ΞΗΡΟΥ ΤΥΠΟΥ", d.dryX, ySprk, 0),
+      Lbl("Αυτόματο σύστημα καταιονισμού με παροχή από το δίκτυο πόλης", 12, yCity, kHintSprinkler, "CheckBox17"),
+      Chk("CheckBox17", "", 338, yCity, kCheckW),
+      Lbl("Περιοχή που καλύπτει :", 364, yCity, nullptr, "Edit10"),
+      Ed("Edit10", 484, yCity, d.right - 8 - 484, d.areaLimit),
+      Lbl("Μόνιμο Υδροδοτικό Πυρ/κό Δίκτυο", 12, yMains, kHintMains, "CheckBox19"),
+      Chk("CheckBox19", "", kCheckX, yMains, kCheckW),
+      Lbl("Κατηγορία I/II/III", kMidX, yMains, kHintMains, "Edit11"),
+      Ed("Edit11", 300, yMains, 36, 3),
+      Lbl("Παροχή Υδατος", 12, ySupply, kHintMains),
+      Chk("CheckBox21", "ΔΙΚΤΥΟ ΠΟΛΗΣ", 96, ySupply, 0),
+      Chk("CheckBox22", "ΑΝΤΛΗΤΙΚΟ ΣΥΓΚΡΟΤΗΜΑ", kMidX, ySupply, 0),
+      Lbl("Αριθμός πυρ/κών φωλεών", d.countX, ySupply, kHintMains, "Edit12"),
+      Ed("Edit12", d.countEditX, ySupply, 50, d.countLimit),
+      Lbl("Απλό Υδροδοτικό Πυρ/κό Δίκτυο ", 12, ySimple, kHintSimple, "CheckBox23"),
+      Chk("CheckBox23", "", kCheckX, ySimple, kCheckW),
+      Lbl(d.cabinets, d.countX, ySimple, kHintSimple, "Edit13"),
+      Ed("Edit13", d.countEditX, ySimple, 50, d.countLimit),
+      Lbl("Αυτόματο-Χειροκίνητο Σύστημα κατάσβεσης Τοπικής Εφαρμογής (Ναι/Οχι)", 12, yLocal,
+          "Συμπληρώνεται αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής.", "CheckBox25"),
+      Chk("CheckBox25", "", 382, yLocal, kCheckW),
   }};
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/entry_page.h"
+#include "dialogs/dialog_tables.h"
 
 namespace dlg {
 
@@ -19,7 +19,7 @@ class TPageTables {
   void Bind(const char* control, const char* field, TBindKind kind, const TCodeTable* codes = nullptr) {
     bindings_.push_back({control, field, kind, codes});
   }
-  TPageDesc Desc(int (*showHelp)(QWidget*) = nullptr) const { return {controls_, bindings_, showHelp}; }
+  TPageDesc Desc() const { return {controls_, bindings_}; }
 
  private:
   std::deque<std::string> strings_;

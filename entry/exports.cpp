@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "entry/study_document.h"
+#include "entry/study_families.h"
 #include "entry/study_fit.h"
 #include "entry/study_json.h"
 #include "platform/platform.h"
@@ -100,17 +101,28 @@ int LoadForReading(TFlox03Pages& study, const std::string& fileName, bool* prese
 
 bool Empty(const char* s) { return s == nullptr || *s == '\0'; }
 
-// The study type of the status-returning calls: the low byte, 0..4.
+// The study type of the status-returning calls: the low byte, one of the
+// family table's types (or 0 where none is allowed).
 bool StudyTypeOf(std::uint32_t studyType, bool allowNone, std::uint8_t* out) {
   const auto type = static_cast<std::uint8_t>(studyType & 0xFFu);
-  if (type > 4 || (type == 0 && !allowNone)) {
+  if (FindStudyType(type) == nullptr && (type != 0 || !allowNone)) {
+    std::string known = allowNone ? "0" : "";
+    for (const TStudyFamily& family : StudyFamilies())
+      for (const TStudyTypeDef& t : family.types) known += (known.empty() ? "" : ", ") + std::to_string(t.type);
     g_lastStatus = FLOX_ERR_ARGUMENT;
-    g_lastError = "study type " + std::to_string(type) + " is not one of " + (allowNone ? "0, " : "") +
-                  "1, 2, 3, 4";
+    g_lastError = "study type " + std::to_string(type) + " is not one of " + known;
     return false;
   }
   *out = type;
   return true;
+}
+
+// A copy of the text for the caller, who releases it with Flox03Free; nullptr
+// when there is no memory for it.
+char* NewText(const std::string& text) {
+  char* out = static_cast<char*>(std::malloc(text.size() + 1));
+  if (out != nullptr) std::memcpy(out, text.c_str(), text.size() + 1);
+  return out;
 }
 
 }  // namespace
@@ -135,7 +147,7 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     platform::EnsureApplication();
     platform::SetApplicationWindow(hostWindow);
     const std::string name = fileName != nullptr ? fileName : "";
-    if (code == 1 && type >= 1 && type <= 4 && !platform::CanShowDialogs()) {
+    if (code == 1 && FindStudyFamily(type) != nullptr && !platform::CanShowDialogs()) {
       // A dialog nobody can see would wait for ever.
       const std::string text = "Δεν υπάρχει οθόνη: ο διάλογος καταχώρησης της μελέτης δεν μπορεί να ανοίξει.";
       std::fprintf(stderr, "WinFlox03RDll: %s\n", text.c_str());
@@ -212,12 +224,8 @@ FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
     bool present = false;
     if (const int status = LoadForReading(study, name, &present)) return status;
     if (!present) return Failure(FLOX_ERR_FILE, "there is no study file " + Quoted(name));
-    const std::string text = StudyToJson(study);
-    char* out = static_cast<char*>(std::malloc(text.size() + 1));
-    if (out == nullptr) return Failure(FLOX_ERR_FILE, "out of memory");
-    std::memcpy(out, text.c_str(), text.size() + 1);
-    *json = out;
-    return FLOX_OK;
+    *json = NewText(StudyToJson(study));
+    return *json != nullptr ? FLOX_OK : Failure(FLOX_ERR_FILE, "out of memory");
   } catch (const std::exception& e) {
     return Failure(FLOX_ERR_FILE, std::string("the study could not be exported: ") + e.what());
   } catch (...) {
@@ -311,17 +319,23 @@ FLOX_API int Flox03CheckFit(const char* fileName, uint32_t studyType, char** jso
     if (const int status = LoadForReading(study, name, &present)) return status;
 
     platform::EnsureApplication();
-    const std::string text = CutFieldsToJson(FindCutFields(study, type));
-    char* out = static_cast<char*>(std::malloc(text.size() + 1));
-    if (out == nullptr) return Failure(FLOX_ERR_RENDER, "out of memory");
-    std::memcpy(out, text.c_str(), text.size() + 1);
-    *json = out;
-    return FLOX_OK;
+    *json = NewText(CutFieldsToJson(FindCutFields(study, type)));
+    return *json != nullptr ? FLOX_OK : Failure(FLOX_ERR_RENDER, "out of memory");
   } catch (const std::exception& e) {
     return Failure(FLOX_ERR_RENDER, std::string("the report could not be laid out: ") + e.what());
   } catch (...) {
     return Failure(FLOX_ERR_RENDER, "the report could not be laid out");
   }
+}
+
+FLOX_API char* Flox03StudyTypes(void) {
+  ClearLastError();
+  try {
+    if (char* json = NewText(StudyTypesJson())) return json;
+  } catch (const std::exception&) {
+  }
+  Failure(FLOX_ERR_RENDER, "the study types could not be listed: out of memory");
+  return nullptr;
 }
 
 FLOX_API const char* Flox03LastError(void) { return g_lastError.c_str(); }

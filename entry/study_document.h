@@ -37,7 +37,8 @@ class TFlox03Pages {
     return record;
   }
 
-  // Writes the one default text of the study type (types 1, 2, 3), or nothing.
+  // Writes the legal text of the study type into its family's first record, or
+  // nothing (a type without one, or without a family).
   void ApplyTypeDefaults(std::uint8_t studyType);
 
   // Runs the family's data-entry dialog over the family's records.

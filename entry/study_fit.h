@@ -1,8 +1,8 @@
 // The fields whose text the printed report cuts. A data label prints only
-// what fits its box; this walks the study family's whole report, filled from
-// the study exactly as it prints, asks the renderer's own layout of every
-// data label how much of its text is printed, and names each cut field by
-// its caption on its entry page.
+// what fits its box; this fills the study family's whole report exactly as
+// it prints, asks the renderer's own layout of every data label how much of
+// its text is printed, and names each cut field by its caption on its entry
+// page, as the family table's tabs describe them.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "entry/study_document.h"
+#include "entry/study_families.h"
 #include "reportengine/renderer.h"
 
 struct TCutField {
@@ -27,7 +28,12 @@ struct TCutField {
 // Every cut field of the study's report for the study type, in report order.
 // Throws std::invalid_argument for a study type without a report. Needs a Qt application (the
 // report pages are laid out as for printing).
-std::vector<TCutField> FindCutFields(TFlox03Pages& study, std::uint8_t studyType);
+std::vector<TCutField> FindCutFields(const TFlox03Pages& study, std::uint8_t studyType);
+
+// The cut fields of one tab's record on the tab's own report page, as the
+// whole check would name them: one page laid out, for a question asked
+// while the record is being edited.
+std::vector<TCutField> FindCutFieldsOfTab(const TStudyFamily& family, int tab, const TPageRecord& record);
 
 // The list as the JSON text of Flox03CheckFit.
 std::string CutFieldsToJson(const std::vector<TCutField>& fields);

@@ -138,6 +138,15 @@ int LibraryFailure(const TLibrary& lib, int status) {
   return kExitFailure;
 }
 
+// Whether the library serves the study type (the low byte of `type`).
+bool KnownStudyType(const TLibrary& lib, std::uint32_t type) {
+  const auto types = nlohmann::json::parse(host::TakeText(lib, lib.studyTypes()));
+  for (const auto& t : types) {
+    if (t.at("type").get<std::uint32_t>() == (type & 0xFFu)) return true;
+  }
+  return false;
+}
+
 // One Flox03A call. Flox03A shows its own failures (an error box, or stderr
 // without a display) and returns nothing meaningful; its status tells.
 int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action) {
@@ -145,8 +154,7 @@ int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action) {
   const auto window = static_cast<std::uintptr_t>(args.Has("--window") ? Number(args, "--window", UINTPTR_MAX) : 0);
   // Nobody could answer a dialog without a display: fail at once rather
   // than wait for ever.
-  const unsigned family = type & 0xFFu;
-  if ((action & 0xFFu) == 1 && family >= 1 && family <= 4 && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+  if ((action & 0xFFu) == 1 && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY") && KnownStudyType(lib, type)) {
     std::fprintf(stderr, "flox03: editing needs a display, and there is none (DISPLAY is not set); nothing was done\n");
     return kExitFailure;
   }

@@ -45,6 +45,7 @@ std::optional<TLibrary> LoadLibraryFrom(const std::string& path, std::string* er
   Resolve(handle, "Flox03ImportJson", &lib.importJson, &missing);
   Resolve(handle, "Flox03ExportPdf", &lib.exportPdf, &missing);
   Resolve(handle, "Flox03CheckFit", &lib.checkFit, &missing);
+  Resolve(handle, "Flox03StudyTypes", &lib.studyTypes, &missing);
   Resolve(handle, "Flox03LastError", &lib.lastError, &missing);
   Resolve(handle, "Flox03LastStatus", &lib.lastStatus, &missing);
   Resolve(handle, "Flox03Free", &lib.freeText, &missing);

@@ -18,6 +18,7 @@ struct TLibrary {
   decltype(&Flox03ImportJson) importJson = nullptr;
   decltype(&Flox03ExportPdf) exportPdf = nullptr;
   decltype(&Flox03CheckFit) checkFit = nullptr;
+  decltype(&Flox03StudyTypes) studyTypes = nullptr;
   decltype(&Flox03LastError) lastError = nullptr;
   decltype(&Flox03LastStatus) lastStatus = nullptr;
   decltype(&Flox03Free) freeText = nullptr;

@@ -2,7 +2,8 @@
  * fire-protection study ("Δεδομένα Ενεργητικής Πυροπροστασίας").
  *
  * The public C interface of libWinFlox03RDll.so. Study types: 1 and 2 the
- * general study, 3 industries and crafts, 4 existing hotels. Of the action
+ * general study, 3 industries and crafts, 4 existing hotels (Flox03StudyTypes
+ * lists them). Of the action
  * code and the study type only the low byte counts. */
 #ifndef FLOX03_H
 #define FLOX03_H
@@ -44,7 +45,7 @@ FLOX_API void InitDll(uintptr_t hostWindow);
  * Flox03LastError() then gives a readable message. */
 enum {
   FLOX_OK = 0,
-  FLOX_ERR_ARGUMENT = 1, /* a null or empty argument, a study type outside 1..4 */
+  FLOX_ERR_ARGUMENT = 1, /* a null or empty argument, a study type Flox03StudyTypes does not list */
   FLOX_ERR_FILE = 2,     /* the study file (or output file) cannot be read or written */
   FLOX_ERR_JSON = 3,     /* the JSON text is not a study: syntax, slot, class or field */
   FLOX_ERR_ENCODING = 4, /* a character that code page 1253 cannot hold */
@@ -91,6 +92,18 @@ FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const cha
  * charactersShown what is printed. "[]" when everything fits. */
 FLOX_API int Flox03CheckFit(const char *fileName, uint32_t studyType, char **json);
 
+/* Every study type the library serves, as a JSON text (UTF-8) the caller
+ * releases with Flox03Free: an array in type order, one object per type,
+ * [{"type": 1, "name": "Γενική μελέτη, 3/81 Π.Δ.", "family": "general study",
+ *   "slots": [1, 2, 3, 4, 5, 6], "legalSlot": 1, "legalField": "Suntaxh",
+ *   "legalText": "την 3/81 Π.Δ."}, ...]
+ * name is the type as a host shows it; slots are the study file's records
+ * that the type's family edits and prints (as Flox03ExportJson numbers
+ * them); legalText is what a new study of the type holds in field
+ * legalField of slot legalSlot (null: nothing). NULL only when there is no
+ * memory for the text. */
+FLOX_API char *Flox03StudyTypes(void);
+
 /* The message of the last failed call on this thread, Flox03A included
  * (UTF-8), or "" after a call that succeeded. */
 FLOX_API const char *Flox03LastError(void);
@@ -99,7 +112,8 @@ FLOX_API const char *Flox03LastError(void);
  * one of the FLOX_ERR_ values above. */
 FLOX_API int Flox03LastStatus(void);
 
-/* Releases a text returned by Flox03ExportJson or Flox03CheckFit. */
+/* Releases a text returned by Flox03ExportJson, Flox03CheckFit or
+ * Flox03StudyTypes. */
 FLOX_API void Flox03Free(void *text);
 
 #ifdef __cplusplus

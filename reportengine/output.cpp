@@ -27,6 +27,7 @@ void TCaptureSink::Record(TOutputAction action, const std::vector<TQuickRep*>& p
   TCapturedRun run;
   run.action = action;
   run.pageCount = static_cast<int>(pages.size());
+  run.cursor = platform::ScreenCursor();
   run.pdf = RenderPdf(pages);
   if (imageDpi_ > 0) {
     for (TQuickRep* page : pages) run.images.push_back(RenderImage(*page, imageDpi_));

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/platform.h"
 #include "reportengine/page_output.h"
 #include "reportengine/quickrep.h"
 
@@ -20,19 +21,20 @@ namespace qr {
 
 enum class TOutputAction { Preview, Print };
 
-// One Preview() or Print() of a page report or a composite report, as the
+// One Preview() or Print() of a page report or of a list of them, as the
 // capture sink saw it.
 struct TCapturedRun {
   TOutputAction action = TOutputAction::Preview;
   int pageCount = 0;
   QByteArray pdf;             // the run's pages as one PDF document
   std::vector<QImage> images;  // one per page, when the sink was asked for images
+  platform::TCursor cursor = platform::TCursor::Default;  // the screen cursor while the pages went out
 };
 
 // While a sink is installed, every Preview() and Print() returns at once and
 // is recorded as a run instead of opening a window or printing. Constructing
 // a sink installs it; destroying it puts back the sink installed before it
-// (if any). A composite report whose handler adds no page produces no run.
+// (if any). An empty list of pages produces no run.
 class TCaptureSink {
  public:
   TCaptureSink();
@@ -58,10 +60,11 @@ class TCaptureSink {
   std::vector<TCapturedRun> runs_;
 };
 
-// What Preview() and Print() of page reports and composite reports do with
-// their pages: the installed capture sink records them; otherwise Preview
-// opens the modal preview window and Print prints to the default printer
-// (see printing.h for a machine without a printer).
+// Preview or print of a page report, or of a whole report: a list of page
+// reports as one document whose page numbering runs on across them. An empty
+// list produces nothing; the installed capture sink records the pages;
+// otherwise Preview opens the modal preview window and Print prints to the
+// default printer (see printing.h for a machine without a printer).
 void RunOutput(TOutputAction action, const std::vector<TQuickRep*>& pages);
 
 }  // namespace qr

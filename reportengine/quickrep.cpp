@@ -1,5 +1,4 @@
-// Page reports: the captions of one page description, and composite
-// reports built afresh by their add-reports handler at every run.
+// Page reports: the captions of one page description.
 #include "reportengine/quickrep.h"
 
 #include <cstring>
@@ -87,41 +86,5 @@ TQuickRep::Cache& TQuickRep::LayoutCache() const {
 void TQuickRep::Preview() { RunOutput(TOutputAction::Preview, {this}); }
 
 void TQuickRep::Print() { RunOutput(TOutputAction::Print, {this}); }
-
-void TQRCompositeReport::Rebuild() {
-  reports_.clear();
-  if (OnAddReports) OnAddReports(*this);
-  for (const TQuickRep* report : reports_) {
-    if (report == nullptr) {
-      reports_.clear();
-      throw std::invalid_argument("composite report: the add-reports handler added a page report that does not exist");
-    }
-  }
-}
-
-void TQRCompositeReport::Preview() {
-  Rebuild();
-  if (!reports_.empty()) RunOutput(TOutputAction::Preview, reports_);
-}
-
-void TQRCompositeReport::Print() {
-  Rebuild();
-  if (!reports_.empty()) RunOutput(TOutputAction::Print, reports_);
-}
-
-const std::vector<TQuickRep*>& TQRCompositeReport::PreparePages() {
-  Rebuild();
-  for (TQuickRep* report : reports_) PreparePage(*report);
-  return reports_;
-}
-
-bool TQRCompositeReport::ExportPdf(const QString& fileName, QString* error) {
-  Rebuild();
-  if (reports_.empty()) {
-    if (error != nullptr) *error = QStringLiteral("Η αναφορά δεν έχει σελίδες· δεν γράφτηκε αρχείο.");
-    return false;
-  }
-  return WritePdf(reports_, fileName, error);
-}
 
 }  // namespace qr

@@ -1,6 +1,6 @@
-// Page reports and composite reports, and the operations every report and
-// entry page uses: set a data label's caption, preview and print one page,
-// preview and print a composite report built by its add-reports handler.
+// Page reports and the operations every report and entry page uses: set a
+// data label's caption, preview and print one page. A report of several
+// pages is a list of page reports (see RunOutput and WritePdf).
 #pragma once
 
 #include <cstddef>
@@ -64,29 +64,6 @@ class TQuickRep {
   std::vector<QString> captions_;
   std::vector<TCaptionSource> sources_;
   mutable std::unique_ptr<Cache> cache_;
-};
-
-class TQRCompositeReport {
- public:
-  // Appends the page reports of this run, in order, with Add().
-  std::function<void(TQRCompositeReport&)> OnAddReports;
-
-  void Add(TQuickRep* report) { reports_.push_back(report); }
-  const std::vector<TQuickRep*>& Reports() const { return reports_; }
-
-  // Each run empties the list and calls OnAddReports; an empty list
-  // produces nothing. Page numbering runs on across the page reports.
-  void Preview();
-  void Print();
-  // Writes the run's pages to a PDF file; false (with *error set) on failure.
-  bool ExportPdf(const QString& fileName, QString* error = nullptr);
-  // The run's page reports, each after its need-data hook, exactly as an
-  // output would paint them, for a look at their laid-out text.
-  const std::vector<TQuickRep*>& PreparePages();
-
- private:
-  void Rebuild();
-  std::vector<TQuickRep*> reports_;
 };
 
 }  // namespace qr

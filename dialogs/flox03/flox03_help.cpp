@@ -1,5 +1,6 @@
 #include "dialogs/flox03/flox03_help.h"
 
+namespace flox03 {
 namespace {
 
 using dlg::THelpButton;
@@ -61,8 +62,8 @@ constexpr THelpRow kHelp3Rows[] = {
 };
 
 constexpr THelpButton kHelp3Buttons[] = {
-    {"BitBtn1", 18, 15, &dlg::MakeHelp<TFlox03Help31Form>},
-    {"BitBtn2", 18, 15, &dlg::MakeHelp<TFlox03Help32Form>},
+    {"BitBtn1", 18, 15, &kHelp31},
+    {"BitBtn2", 18, 15, &kHelp32},
 };
 
 constexpr THelpRow kHelp31Rows[] = {
@@ -101,6 +102,8 @@ constexpr THelpRow kHelp6Rows[] = {
     {Item, "Αναγράφονται αναλυτικά τυχόν ζητούμενες αποκλίσεις."},
 };
 
+}  // namespace
+
 constexpr THelpFormTable kHelp1{
     .caption = kCaption, .width = 537, .height = 397,
     .placement = TPlacement::Designed, .left = 179, .top = 111,
@@ -131,11 +134,4 @@ constexpr THelpFormTable kHelp6{
     .placement = TPlacement::Designed, .left = 179, .top = 111,
     .rows = kHelp6Rows};
 
-}  // namespace
-
-FLOX_DEFINE_HELP_FORM(TFlox03Help1Form, kHelp1)
-FLOX_DEFINE_HELP_FORM(TFlox03Help2Form, kHelp2)
-FLOX_DEFINE_HELP_FORM(TFlox03Help3Form, kHelp3)
-FLOX_DEFINE_HELP_FORM(TFlox03Help31Form, kHelp31)
-FLOX_DEFINE_HELP_FORM(TFlox03Help32Form, kHelp32)
-FLOX_DEFINE_HELP_FORM(TFlox03Help6Form, kHelp6)
+}  // namespace flox03

@@ -1,5 +1,4 @@
 // Tab "Επιχείρηση": the heading data of the study and of the business.
-#include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 
 namespace flox03 {
@@ -99,10 +98,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page1Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox03Help1Form>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox03
-
-TFlox03Page1Frame::TFlox03Page1Frame(QWidget* owner) : TEntryPage(owner, flox03::Page1Desc()) {}

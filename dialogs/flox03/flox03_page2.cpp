@@ -1,6 +1,5 @@
 // Tab "Οικοδομική Σύσταση": the building and its surroundings.
 #include "dialogs/code_tables.h"
-#include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 
 namespace flox03 {
@@ -146,10 +145,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page2Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox03Help2Form>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox03
-
-TFlox03Page2Frame::TFlox03Page2Frame(QWidget* owner) : TEntryPage(owner, flox03::Page2Desc()) {}

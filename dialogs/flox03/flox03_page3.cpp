@@ -1,5 +1,4 @@
 // Tab "Μέτρα Πυροπροστασίας": access, hydrants, gas and the measures.
-#include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 #include "dialogs/measures_controls.h"
 
@@ -9,7 +8,6 @@ namespace {
 using namespace dlg;
 
 constexpr int kRight = 643;
-constexpr int kCheckW = 18;  // a check box without a caption of its own
 
 // Row positions under the rows of SiteRows.
 constexpr int kYHeads = 136;
@@ -18,10 +16,8 @@ constexpr int kYDet = kBox2Y + 5;  // the preventive rows, 21 apart
 // Heading 3 stands above its box as heading 2 does.
 constexpr int kYHead3 = kBox2Y + kBox2H + 3;
 constexpr int kBox3Y = kYHead3 + 17, kBox3H = 136;
-constexpr int kYSprk = kBox3Y + 5, kYCity = kYSprk + 21, kYMains = kYCity + 21, kYSupply = kYMains + 21,
-              kYSimple = kYSupply + 21, kYLocal = kYSimple + 21;
-// Columns of the check boxes and of the second half of the rows.
-constexpr int kCheckX = 192, kMidX = 214, kCheck2X = 556, kCountX = 384, kCountEditX = 522;
+// The check boxes of the second column of the preventive rows.
+constexpr int kCheck2X = 556;
 
 // The headings of the measures and the first box.
 const auto kHead = std::to_array<TControlDef>({
@@ -31,35 +27,14 @@ const auto kHead = std::to_array<TControlDef>({
     Box(4, kBox2Y, kRight, kBox2H),
 });
 
-const auto kSuppression = std::to_array<TControlDef>({
+const auto kSuppressionBox = std::to_array<TControlDef>({
     // 3. Suppression measures.
     Head("3. Κατασταλτικά μέτρα πυροπροστασίας:", 8, kYHead3, csBold, nullptr, 0, 16),
     Box(4, kBox3Y, kRight, kBox3H),
-    Lbl("Αυτόματο Σύστημα Καταιονισμού", 12, kYSprk, kHintSprinkler, "CheckBox14"),
-    Chk("CheckBox14", "", kCheckX, kYSprk, kCheckW),
-    Chk("CheckBox15", "Τύπος Καταιονισμού ΥΓΡΟΥ ΤΥΠΟΥ", kMidX + 6, kYSprk, 0),
-    Chk("CheckBox16", "Τύπος Καταιονισμού ΞΗΡΟΥ ΤΥΠΟΥ", 432, kYSprk, 0),
-    Lbl("Αυτόματο σύστημα καταιονισμού με παροχή από το δίκτυο πόλης", 12, kYCity, kHintSprinkler, "CheckBox17"),
-    Chk("CheckBox17", "", 338, kYCity, kCheckW),
-    Lbl("Περιοχή που καλύπτει :", 364, kYCity, nullptr, "Edit10"),
-    Ed("Edit10", 484, kYCity, kRight - 8 - 484, 70),
-    Lbl("Μόνιμο Υδροδοτικό Πυρ/κό Δίκτυο", 12, kYMains, kHintMains, "CheckBox19"),
-    Chk("CheckBox19", "", kCheckX, kYMains, kCheckW),
-    Lbl("Κατηγορία I/II/III", kMidX, kYMains, kHintMains, "Edit11"),
-    Ed("Edit11", 300, kYMains, 36, 3),
-    Lbl("Παροχή Υδατος", 12, kYSupply, kHintMains),
-    Chk("CheckBox21", "ΔΙΚΤΥΟ ΠΟΛΗΣ", 96, kYSupply, 0),
-    Chk("CheckBox22", "ΑΝΤΛΗΤΙΚΟ ΣΥΓΚΡΟΤΗΜΑ", kMidX, kYSupply, 0),
-    Lbl("Αριθμός πυρ/κών φωλεών", kCountX, kYSupply, kHintMains, "Edit12"),
-    Ed("Edit12", kCountEditX, kYSupply, 50, 10),
-    Lbl("Απλό Υδροδοτικό Πυρ/κό Δίκτυο ", 12, kYSimple, kHintSimple, "CheckBox23"),
-    Chk("CheckBox23", "", kCheckX, kYSimple, kCheckW),
-    Lbl("Αριθμός πυρ/κών φωλεών:", kCountX, kYSimple, kHintSimple, "Edit13"),
-    Ed("Edit13", kCountEditX, kYSimple, 50, 10),
-    Lbl("Αυτόματο-Χειροκίνητο Σύστημα κατάσβεσης Τοπικής Εφαρμογής (Ναι/Οχι)", 12, kYLocal,
-        "Συμπληρώνεται αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής.", "CheckBox25"),
-    Chk("CheckBox25", "", 382, kYLocal, kCheckW),
 });
+constexpr TSuppressionRowsDef kSuppression{.top = kBox3Y + 5, .right = kRight, .dryX = 432, .areaLimit = 70,
+                                           .countX = 384, .countEditX = 522, .countLimit = 10,
+                                           .cabinets = "Αριθμός πυρ/κών φωλεών:"};
 
 constexpr TSiteRowsDef kSite{.right = kRight,
                              .access = "12. Οδός Προσπέλασης Πυρ/κών οχημάτων στις εγκαταστάσεις της επιχείρησης",
@@ -67,7 +42,8 @@ constexpr TSiteRowsDef kSite{.right = kRight,
                              .panel = "14. Θέση Ηλ. πίνακα:",
                              .streetW = 260, .streetLimit = 47, .numberX = 420, .quantityW = 55, .quantityLimit = 6};
 
-const auto kControls = JoinControls(SiteRows(kSite), kHead, PreventiveRows({kYDet, kRight, kCheck2X, 75}), kSuppression);
+const auto kControls = JoinControls(SiteRows(kSite), kHead, PreventiveRows({kYDet, kRight, kCheck2X, 75}), kSuppressionBox,
+                                    SuppressionRows(kSuppression));
 
 const TBinding kBindings[] = {
     {"Edit1", "OdosProspelasis", TBindKind::Text},
@@ -104,10 +80,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page3Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox03Help3Form>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox03
-
-TFlox03Page3Frame::TFlox03Page3Frame(QWidget* owner) : TEntryPage(owner, flox03::Page3Desc()) {}

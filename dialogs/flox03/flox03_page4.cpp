@@ -69,5 +69,3 @@ const TPageDesc& HotelPage4Desc() {
 }
 
 }  // namespace flox03
-
-TFlox03Page4Frame::TFlox03Page4Frame(QWidget* owner, const dlg::TPageDesc& desc) : TEntryPage(owner, desc) {}

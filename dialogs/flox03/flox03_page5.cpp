@@ -61,5 +61,3 @@ const TPageDesc& HotelPage5Desc() {
 }
 
 }  // namespace flox03
-
-TFlox03Page5Frame::TFlox03Page5Frame(QWidget* owner, const dlg::TPageDesc& desc) : TEntryPage(owner, desc) {}

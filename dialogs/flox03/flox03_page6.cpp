@@ -1,5 +1,4 @@
 // Tab "Ομάδες Πυρόσβεσης": four headed free-text sections.
-#include "dialogs/flox03/flox03_help.h"
 #include "dialogs/flox03/flox03_pages.h"
 
 namespace flox03 {
@@ -38,10 +37,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page6Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox03Help6Form>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox03
-
-TFlox03Page6Frame::TFlox03Page6Frame(QWidget* owner) : TEntryPage(owner, flox03::Page6Desc()) {}

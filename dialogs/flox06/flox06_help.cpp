@@ -1,5 +1,6 @@
 #include "dialogs/flox06/flox06_help.h"
 
+namespace flox06 {
 namespace {
 
 using dlg::THelpButton;
@@ -81,8 +82,8 @@ constexpr THelpRow kHelp4Rows[] = {
 };
 
 constexpr THelpButton kHelp4Buttons[] = {
-    {"BitBtn1", 20, 15, &dlg::MakeHelp<TFlox06Help41>},
-    {"BitBtn2", 20, 15, &dlg::MakeHelp<TFlox06Help42>},
+    {"BitBtn1", 20, 15, &kHelp41},
+    {"BitBtn2", 20, 15, &kHelp42},
 };
 
 constexpr THelpRow kHelp41Rows[] = {
@@ -108,6 +109,8 @@ constexpr THelpRow kHelp42Rows[] = {
     {Item, "- αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής."},
     {Item, "- ο αριθμός των πυρ/ρων και των λοιπών μέσων."},
 };
+
+}  // namespace
 
 constexpr THelpFormTable kHelp1{
     .caption = kCaption, .width = 537, .height = 397,
@@ -139,11 +142,4 @@ constexpr THelpFormTable kHelp42{
     .placement = TPlacement::ScreenCentre,
     .rows = kHelp42Rows};
 
-}  // namespace
-
-FLOX_DEFINE_HELP_FORM(TFlox06Help1, kHelp1)
-FLOX_DEFINE_HELP_FORM(TFlox06Help2, kHelp2)
-FLOX_DEFINE_HELP_FORM(TFlox06Help3, kHelp3)
-FLOX_DEFINE_HELP_FORM(TFlox06Help4, kHelp4)
-FLOX_DEFINE_HELP_FORM(TFlox06Help41, kHelp41)
-FLOX_DEFINE_HELP_FORM(TFlox06Help42, kHelp42)
+}  // namespace flox06

@@ -1,57 +1,18 @@
 // The industry study's filling instructions: one help dialog for each of the
 // tabs "Επιχείρηση", "Οικοδομική Σύσταση", "Εξοπλισμός" and "Μέτρα
-// πυροπροστασίας", and the two dialogs the measures instructions lead on to.
+// πυροπροστασίας", and the two dialogs the measures instructions lead on to
+// (its small buttons BitBtn1 and BitBtn2; its close button is BitBtn3).
 #pragma once
 
-#include "dialogs/help_form.h"
+#include "dialogs/help_table.h"
 
-// Instructions of the tab "Επιχείρηση".
-class TFlox06Help1 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help1(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
+namespace flox06 {
 
-// Instructions of the tab "Οικοδομική Σύσταση".
-class TFlox06Help2 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help2(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
+extern const dlg::THelpFormTable kHelp1;   // "Επιχείρηση"
+extern const dlg::THelpFormTable kHelp2;   // "Οικοδομική Σύσταση"
+extern const dlg::THelpFormTable kHelp3;   // "Εξοπλισμός"
+extern const dlg::THelpFormTable kHelp4;   // "Μέτρα πυροπροστασίας"
+extern const dlg::THelpFormTable kHelp41;  // "Ειδικά προληπτικά μέτρα", from kHelp4
+extern const dlg::THelpFormTable kHelp42;  // "Κατασταλτικά μέτρα", from kHelp4
 
-// Instructions of the tab "Εξοπλισμός".
-class TFlox06Help3 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help3(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
-
-// Instructions of the tab "Μέτρα πυροπροστασίας"; its two small buttons
-// (BitBtn1 beside "2. Ειδικά προληπτικά μέτρα.", BitBtn2 beside
-// "3. Κατασταλτικά μέτρα") open TFlox06Help41 and TFlox06Help42 on top of it;
-// its close button is BitBtn3.
-class TFlox06Help4 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help4(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
-
-// "Ειδικά προληπτικά μέτρα", opened from TFlox06Help4.
-class TFlox06Help41 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help41(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
-
-// "Κατασταλτικά μέτρα", opened from TFlox06Help4.
-class TFlox06Help42 : public dlg::THelpForm {
-  Q_OBJECT
- public:
-  explicit TFlox06Help42(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
+}  // namespace flox06

@@ -1,7 +1,6 @@
 // Tab "Επιχείρηση": the heading data of the study and the business's
 // particulars, with its seat and its installations as two address blocks.
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 
 namespace flox06 {
 namespace {
@@ -155,7 +154,6 @@ const TPageDesc& Page1Desc() {
   // Arial 8 for the page, but for its title and section heading.
   static const TPageDesc desc{.controls = kControls,
                               .bindings = kBindings,
-                              .showHelp = &ShowModalHelp<TFlox06Help1>,
                               .font = {"Arial", 8}};
   return desc;
 }

@@ -1,8 +1,7 @@
 // Tab "Οικοδομική Σύσταση": the plot, the building, its construction, the
 // exits, the safety lighting, the neighbours and the access road.
 #include "dialogs/code_tables.h"
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 
 namespace flox06 {
 namespace {
@@ -132,7 +131,7 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page2Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox06Help2>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 

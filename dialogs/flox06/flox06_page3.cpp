@@ -3,8 +3,7 @@
 // stores, gas, and how the materials behave in a fire.
 #include <string>
 
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 #include "dialogs/page_tables.h"
 
 namespace flox06 {
@@ -124,7 +123,7 @@ const TPageDesc& Build() {
   t.Add(Mem("Memo6", 8, kYBehaviour + 17, kRight - 8, kMemoH, 400));
   text("Memo6", "Sumperifora");
 
-  static const TPageDesc desc = t.Desc(&ShowModalHelp<TFlox06Help3>);
+  static const TPageDesc desc = t.Desc();
   return desc;
 }
 

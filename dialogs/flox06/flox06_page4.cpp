@@ -3,8 +3,8 @@
 // types of which at most one is ticked.
 #include <QCheckBox>
 
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/entry_page.h"
+#include "dialogs/flox06/flox06_pages.h"
 
 namespace flox06 {
 namespace {
@@ -137,7 +137,7 @@ void Wire(TEntryPageFrame& page) {
 
 const TPageDesc& Page4Desc() {
   static const TPageDesc desc{
-      .controls = kControls, .bindings = kBindings, .showHelp = &ShowModalHelp<TFlox06Help4>, .wire = &Wire};
+      .controls = kControls, .bindings = kBindings, .wire = &Wire};
   return desc;
 }
 

@@ -2,7 +2,7 @@
 // Rows 1 to 11 edit only the quantity and the remarks; rows 12 to 18 edit
 // everything but the kind, and row 12 also the capacity of its vehicle.
 #include "dialogs/equipment_grid_page.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 #include "dialogs/flox06/flox06_grid.h"
 
 namespace flox06 {

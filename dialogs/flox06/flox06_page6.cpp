@@ -3,7 +3,7 @@
 // one below the row (aa27 and Eidos27 belong to row 28).
 #include "dialogs/equipment_grid_page.h"
 #include "dialogs/flox06/flox06_grid.h"
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 
 namespace flox06 {
 namespace {

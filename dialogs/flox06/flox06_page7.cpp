@@ -3,7 +3,7 @@
 // technical descriptions of the fixed systems.
 #include <string>
 
-#include "dialogs/flox06/flox06_tables.h"
+#include "dialogs/flox06/flox06_pages.h"
 #include "dialogs/page_tables.h"
 
 namespace flox06 {

@@ -1,5 +1,6 @@
 #include "dialogs/flox07/flox07_help.h"
 
+namespace flox07 {
 namespace {
 
 using dlg::TCloseKind;
@@ -66,6 +67,8 @@ constexpr THelpRow kHelp3Rows[] = {
     {Item, "Συμπληρώνεται αν υπάρχει σύστημα κατάσβεσης τοπικής εφαρμογής."},
 };
 
+}  // namespace
+
 // The hotel study's dialogs stand on the ordinary button-face colour; the
 // first two close with a plain button.
 constexpr THelpFormTable kHelp1{
@@ -86,8 +89,4 @@ constexpr THelpFormTable kHelp3{
     .colour = TPanelColour::ButtonFace,
     .rows = kHelp3Rows, .closeName = "BitBtn1", .closeKind = TCloseKind::Bitmap};
 
-}  // namespace
-
-FLOX_DEFINE_HELP_FORM(TFlox07Help1Form, kHelp1)
-FLOX_DEFINE_HELP_FORM(TFlox07Help2, kHelp2)
-FLOX_DEFINE_HELP_FORM(TFlox07Help3, kHelp3)
+}  // namespace flox07

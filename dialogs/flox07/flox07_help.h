@@ -5,31 +5,12 @@
 // third) closes it.
 #pragma once
 
-#include "dialogs/help_form.h"
+#include "dialogs/help_table.h"
 
-// Instructions of the tab "Επιχείρηση".
-class TFlox07Help1Form : public dlg::THelpForm {
-  Q_OBJECT
+namespace flox07 {
 
- public:
-  explicit TFlox07Help1Form(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
+extern const dlg::THelpFormTable kHelp1;  // "Επιχείρηση"
+extern const dlg::THelpFormTable kHelp2;  // "Οικοδομική Σύσταση"
+extern const dlg::THelpFormTable kHelp3;  // "Μέτρα Πυροπροστασίας"
 
-// Instructions of the tab "Οικοδομική Σύσταση".
-class TFlox07Help2 : public dlg::THelpForm {
-  Q_OBJECT
-
- public:
-  explicit TFlox07Help2(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
-
-// Instructions of the tab "Μέτρα Πυροπροστασίας".
-class TFlox07Help3 : public dlg::THelpForm {
-  Q_OBJECT
-
- public:
-  explicit TFlox07Help3(QWidget* owner);
-  static const dlg::THelpFormTable& Design();
-};
+}  // namespace flox07

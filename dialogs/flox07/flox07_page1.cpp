@@ -2,7 +2,6 @@
 // other values than their names say (the map sheet in Phone1, the owner's
 // telephones in NumPaperMap, OikodomikoTetragwno and IdiokthsiaEpixeirhsis,
 // and so on); report page 1 prints each under this page's caption.
-#include "dialogs/flox07/flox07_help.h"
 #include "dialogs/flox07/flox07_pages.h"
 
 namespace flox07 {
@@ -90,10 +89,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page1Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox07Help1Form>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox07
-
-TFlox07Page1Frame::TFlox07Page1Frame(QWidget* owner) : TEntryPage(owner, flox07::Page1Desc()) {}

@@ -2,7 +2,6 @@
 // surroundings. The four construction groups use the general study's code
 // tables in both directions.
 #include "dialogs/code_tables.h"
-#include "dialogs/flox07/flox07_help.h"
 #include "dialogs/flox07/flox07_pages.h"
 
 namespace flox07 {
@@ -118,10 +117,8 @@ const TBinding kBindings[] = {
 }  // namespace
 
 const TPageDesc& Page2Desc() {
-  static const TPageDesc desc{kControls, kBindings, &ShowModalHelp<TFlox07Help2>};
+  static const TPageDesc desc{kControls, kBindings};
   return desc;
 }
 
 }  // namespace flox07
-
-TFlox07Page2Frame::TFlox07Page2Frame(QWidget* owner) : TEntryPage(owner, flox07::Page2Desc()) {}

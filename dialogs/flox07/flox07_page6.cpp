@@ -59,5 +59,3 @@ const TPageDesc& Page6Desc() {
 }
 
 }  // namespace flox07
-
-TFlox07Page6Frame::TFlox07Page6Frame(QWidget* owner) : TEntryPage(owner, flox07::Page6Desc()) {}

@@ -102,17 +102,18 @@ QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& sug
   }
 }
 
-TStudyTypeChooser::TStudyTypeChooser(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)) {
+TStudyTypeChooser::TStudyTypeChooser(const TStudyTypes& types, QWidget* parent)
+    : QWidget(parent), group_(new QButtonGroup(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   int index = 1;
-  for (const TStudyTypeName& n : StudyTypeNames()) {
-    // &1 .. &4: the digit chooses the type from the keyboard.
-    auto* button = new QRadioButton(QStringLiteral("&%1  ").arg(index++) + QString::fromUtf8(n.name), this);
-    group_->addButton(button, n.type);
+  for (const TStudyType& t : types.All()) {
+    // &1, &2, ...: the digit chooses the type from the keyboard.
+    auto* button = new QRadioButton(QStringLiteral("&%1  ").arg(index++) + t.name, this);
+    group_->addButton(button, t.type);
     layout->addWidget(button);
   }
-  group_->button(StudyTypeNames().front().type)->setChecked(true);
+  if (!types.All().isEmpty()) group_->button(types.All().front().type)->setChecked(true);
 }
 
 int TStudyTypeChooser::Type() const { return group_->checkedId() > 0 ? group_->checkedId() : 0; }
@@ -124,8 +125,8 @@ void TStudyTypeChooser::SetType(int type) {
   }
 }
 
-TNewStudyDialog::TNewStudyDialog(QWidget* parent, const QString& folder)
-    : QDialog(parent), types_(new TStudyTypeChooser), file_(new QLineEdit), folder_(folder) {
+TNewStudyDialog::TNewStudyDialog(QWidget* parent, const TStudyTypes& types, const QString& folder)
+    : QDialog(parent), types_(new TStudyTypeChooser(types)), file_(new QLineEdit), folder_(folder) {
   setWindowTitle(QStringLiteral("Νέα μελέτη"));
   auto* layout = new QVBoxLayout(this);
   auto* typeBox = new QGroupBox(QStringLiteral("Τύπος μελέτης"));
@@ -180,17 +181,17 @@ void TNewStudyDialog::Browse() {
 
 void TNewStudyDialog::Update() { ok_->setEnabled(!file_->text().trimmed().isEmpty()); }
 
-int ConfirmStudyType(QWidget* parent, const QString& fileName, int suggested) {
+int ConfirmStudyType(QWidget* parent, const TStudyTypes& types, const QString& fileName, int suggested) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Τύπος μελέτης"));
   auto* layout = new QVBoxLayout(&dialog);
   auto* text = new QLabel(QStringLiteral("Η μελέτη «%1» ανοίγει για πρώτη φορά.\nΑπό το περιεχόμενό της προτείνεται "
                                          "ο τύπος «%2». Επιβεβαιώστε ή διαλέξτε άλλον:")
-                              .arg(QFileInfo(fileName).fileName(), StudyTypeName(suggested)));
+                              .arg(QFileInfo(fileName).fileName(), types.Name(suggested)));
   text->setWordWrap(true);
   text->setMinimumWidth(440);
   layout->addWidget(text);
-  auto* chooser = new TStudyTypeChooser;
+  auto* chooser = new TStudyTypeChooser(types);
   chooser->SetType(suggested);
   layout->addWidget(chooser);
   auto* buttons = new QDialogButtonBox;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <vector>
 
+#include "host/desktop/study_types.h"
+
 class QButtonGroup;
 class QLineEdit;
 class QPushButton;
@@ -33,7 +35,7 @@ QString StudyFileFilter();
 class TStudyTypeChooser : public QWidget {
   Q_OBJECT
  public:
-  explicit TStudyTypeChooser(QWidget* parent = nullptr);
+  explicit TStudyTypeChooser(const TStudyTypes& types, QWidget* parent = nullptr);
   int Type() const;
   void SetType(int type);
 
@@ -45,7 +47,7 @@ class TStudyTypeChooser : public QWidget {
 class TNewStudyDialog : public QDialog {
   Q_OBJECT
  public:
-  TNewStudyDialog(QWidget* parent, const QString& folder);
+  TNewStudyDialog(QWidget* parent, const TStudyTypes& types, const QString& folder);
   int Type() const { return types_->Type(); }
   QString FileName() const;
 
@@ -60,7 +62,7 @@ class TNewStudyDialog : public QDialog {
 
 // Asks the user to confirm (or change) the type of a study opened for the
 // first time, the suggested type chosen. 0 when cancelled.
-int ConfirmStudyType(QWidget* parent, const QString& fileName, int suggested);
+int ConfirmStudyType(QWidget* parent, const TStudyTypes& types, const QString& fileName, int suggested);
 
 // One field whose text is cut on paper, as the library's fit check lists it.
 struct TCutField {

@@ -52,11 +52,14 @@ bool IsStudyFile(const QString& path) { return path.endsWith(QStringLiteral(".fl
 }  // namespace
 
 TStudiesWindow::TStudiesWindow(const host::TLibrary& lib, std::unique_ptr<TStudySettings> settings, QWidget* parent)
-    : QMainWindow(parent), lib_(lib), settings_(std::move(settings)) {
+    : QMainWindow(parent),
+      lib_(lib),
+      types_(QByteArray::fromStdString(host::TakeText(lib_, lib_.studyTypes()))),
+      settings_(std::move(settings)) {
   setWindowTitle(QStringLiteral("Μελέτες Ενεργητικής Πυροπροστασίας"));
   setAcceptDrops(true);
 
-  confirmType = [this](const QString& path, int suggested) { return ConfirmStudyType(this, path, suggested); };
+  confirmType = [this](const QString& path, int suggested) { return ConfirmStudyType(this, types_, path, suggested); };
   goOnDespiteCuts = [this](const QString& path, const std::vector<TCutField>& cut) {
     TFitDialog dialog(this, QFileInfo(path).completeBaseName(), cut, true);
     return dialog.exec() == QDialog::Accepted;
@@ -198,7 +201,7 @@ void TStudiesWindow::Refresh() {
     item->setData(colName, kPathRole, path);
     item->setText(colName, info.completeBaseName());
     item->setToolTip(colName, path);
-    item->setText(colType, StudyTypeName(settings_->TypeOf(path)));
+    item->setText(colType, types_.Name(settings_->TypeOf(path)));
     item->setText(colFolder, HomeShortened(info.absolutePath()));
     item->setToolTip(colFolder, info.absolutePath());
     if (info.exists()) {
@@ -307,7 +310,7 @@ int TStudiesWindow::SuggestedType(const QString& path) {
   char* json = nullptr;
   const QByteArray name = QFile::encodeName(path);
   if (lib_.exportJson(name.constData(), &json) != FLOX_OK) return 0;
-  return SuggestStudyType(QByteArray::fromStdString(host::TakeText(lib_, json)));
+  return types_.Suggest(QByteArray::fromStdString(host::TakeText(lib_, json)));
 }
 
 bool TStudiesWindow::CreateStudy(const QString& path, int type) {
@@ -339,7 +342,7 @@ bool TStudiesWindow::OpenStudy(const QString& path) {
     message(QMessageBox::Warning, QStringLiteral("Άνοιγμα"), QStringLiteral("Δεν υπάρχει το αρχείο «%1».").arg(key));
     return false;
   }
-  if (settings_->TypeOf(key) == 0) {
+  if (types_.Name(settings_->TypeOf(key)).isEmpty()) {
     char* json = nullptr;
     const QByteArray name = QFile::encodeName(key);
     const int status = lib_.exportJson(name.constData(), &json);
@@ -347,9 +350,9 @@ bool TStudiesWindow::OpenStudy(const QString& path) {
       return Failed(QStringLiteral("Το αρχείο «%1» δεν είναι μελέτη πυροπροστασίας ή είναι κατεστραμμένο.").arg(key),
                     status);
     }
-    const int suggested = SuggestStudyType(QByteArray::fromStdString(host::TakeText(lib_, json)));
+    const int suggested = types_.Suggest(QByteArray::fromStdString(host::TakeText(lib_, json)));
     const int type = confirmType(key, suggested);
-    if (type < 1 || type > 4) return false;
+    if (types_.Name(type).isEmpty()) return false;
     settings_->SetType(key, type);
   }
   settings_->Touch(key);
@@ -450,7 +453,7 @@ bool TStudiesWindow::ImportJson(const QString& path, const QString& jsonFile) {
 // --- the actions that ask first ---------------------------------------------
 
 void TStudiesWindow::NewStudyAsked() {
-  TNewStudyDialog dialog(this, Folder());
+  TNewStudyDialog dialog(this, types_, Folder());
   if (dialog.exec() != QDialog::Accepted) return;
   const QString path = dialog.FileName();
   if (CreateStudy(path, dialog.Type())) EditStudy(path);
@@ -516,7 +519,7 @@ void TStudiesWindow::ChangeTypeAsked() {
   const QString path = SelectedStudy();
   if (path.isEmpty()) return;
   const int current = settings_->TypeOf(path);
-  const int type = ConfirmStudyType(this, path, current != 0 ? current : SuggestedType(path));
+  const int type = ConfirmStudyType(this, types_, path, current != 0 ? current : SuggestedType(path));
   if (type == 0) return;
   settings_->SetType(path, type);
   settings_->Sync();

@@ -57,6 +57,8 @@ class TStudiesWindow : public QMainWindow {
   bool OpenDropped(const QMimeData& data);
 
   int StudyType(const QString& path) const { return settings_->TypeOf(path); }
+  // The study types the library serves.
+  const TStudyTypes& Types() const { return types_; }
   // The type the study's content suggests (0 when it cannot be read).
   int SuggestedType(const QString& path);
 
@@ -93,6 +95,7 @@ class TStudiesWindow : public QMainWindow {
   void ChangeTypeAsked();
 
   const host::TLibrary lib_;
+  const TStudyTypes types_;
   std::unique_ptr<TStudySettings> settings_;
   QLineEdit* search_ = nullptr;
   QTreeWidget* list_ = nullptr;

@@ -35,7 +35,7 @@ void TStudySettings::Remove(const QString& path) {
 
 int TStudySettings::TypeOf(const QString& path) const {
   const int type = settings_->value(kTypes).toMap().value(StudyKey(path)).toInt();
-  return type >= 1 && type <= 4 ? type : 0;
+  return type >= 1 && type <= 0xFF ? type : 0;  // a study type is one byte
 }
 
 void TStudySettings::SetType(const QString& path, int type) {

@@ -3,63 +3,89 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
+#include <QStringList>
 
 namespace desk {
 namespace {
 
-constexpr TStudyTypeName kNames[] = {
-    {1, "Γενική μελέτη, 3/81 Π.Δ."},
-    {2, "Γενική μελέτη, 8/97 Π.Δ."},
-    {3, "Βιομηχανίες-Βιοτεχνίες"},
-    {4, "Υφιστάμενα Ξενοδοχεία"},
-};
+QJsonArray ArrayOf(const QByteArray& json) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+  return error.error == QJsonParseError::NoError && doc.isArray() ? doc.array() : QJsonArray();
+}
 
-// The record slots of each family and the type that stands for it.
-struct TFamilySlots {
-  int firstSlot;
-  int lastSlot;
-  int type;
-};
-constexpr TFamilySlots kFamilySlots[] = {{1, 6, 1}, {7, 13, 3}, {14, 19, 4}};
+// The words of `text` that `other` lacks.
+QStringList WordsNotIn(const QString& text, const QString& other) {
+  QStringList words;
+  const QStringList others = other.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!others.contains(word)) words << word;
+  }
+  return words;
+}
 
 }  // namespace
 
-std::span<const TStudyTypeName> StudyTypeNames() { return kNames; }
+TStudyTypes::TStudyTypes(const QByteArray& json) {
+  for (const QJsonValue& item : ArrayOf(json)) {
+    const QJsonObject o = item.toObject();
+    TStudyType t;
+    t.type = o.value(QLatin1String("type")).toInt();
+    t.name = o.value(QLatin1String("name")).toString();
+    t.family = o.value(QLatin1String("family")).toString();
+    for (const QJsonValue& slot : o.value(QLatin1String("slots")).toArray()) t.recordSlots << slot.toInt();
+    t.legalSlot = o.value(QLatin1String("legalSlot")).toInt();
+    t.legalField = o.value(QLatin1String("legalField")).toString();
+    t.legalText = o.value(QLatin1String("legalText")).toString();
+    if (t.type > 0 && !t.name.isEmpty()) types_ << t;
+  }
+}
 
-QString StudyTypeName(int type) {
-  for (const TStudyTypeName& n : kNames) {
-    if (n.type == type) return QString::fromUtf8(n.name);
+QString TStudyTypes::Name(int type) const {
+  for (const TStudyType& t : types_) {
+    if (t.type == type) return t.name;
   }
   return {};
 }
 
-int SuggestStudyType(const QByteArray& exportedJson) {
-  QJsonParseError error{};
-  const QJsonDocument doc = QJsonDocument::fromJson(exportedJson, &error);
-  if (error.error != QJsonParseError::NoError || !doc.isArray()) return 0;
-
-  int filled[std::size(kFamilySlots)] = {};
-  QString legalReference;
-  for (const QJsonValue& item : doc.array()) {
+int TStudyTypes::Suggest(const QByteArray& exportedJson) const {
+  const QJsonArray records = ArrayOf(exportedJson);
+  if (records.isEmpty() || types_.isEmpty()) return 0;
+  QMap<int, QJsonObject> fieldsOf;  // slot -> its fields
+  for (const QJsonValue& item : records) {
     const QJsonObject record = item.toObject();
-    const int slot = record.value(QLatin1String("slot")).toInt();
-    const QJsonObject fields = record.value(QLatin1String("fields")).toObject();
-    for (std::size_t f = 0; f < std::size(kFamilySlots); ++f) {
-      if (slot < kFamilySlots[f].firstSlot || slot > kFamilySlots[f].lastSlot) continue;
-      for (auto it = fields.begin(); it != fields.end(); ++it) {
-        if (!it.value().toString().trimmed().isEmpty()) ++filled[f];
-      }
+    fieldsOf.insert(record.value(QLatin1String("slot")).toInt(), record.value(QLatin1String("fields")).toObject());
+  }
+  // The first type of the family whose slots hold the most filled fields.
+  const TStudyType* best = nullptr;
+  int bestFilled = 0;
+  for (const TStudyType& t : types_) {
+    if (best != nullptr && t.family == best->family) continue;
+    int filled = 0;
+    for (const int slot : t.recordSlots) {
+      const QJsonObject fields = fieldsOf.value(slot);
+      for (auto it = fields.begin(); it != fields.end(); ++it) filled += it.value().toString().trimmed().isEmpty() ? 0 : 1;
     }
-    if (slot == 1) legalReference = fields.value(QLatin1String("Suntaxh")).toString();
+    if (filled > bestFilled) best = &t, bestFilled = filled;
   }
-  std::size_t best = std::size(kFamilySlots);
-  for (std::size_t f = 0; f < std::size(kFamilySlots); ++f) {
-    if (filled[f] > 0 && (best == std::size(kFamilySlots) || filled[f] > filled[best])) best = f;
+  if (best == nullptr) {
+    for (const TStudyType& t : types_) {
+      if (t.legalText.isEmpty()) return t.type;
+    }
+    return types_.front().type;
   }
-  if (best == std::size(kFamilySlots)) return 4;
-  const int type = kFamilySlots[best].type;
-  if (type == 1 && legalReference.contains(QLatin1String("8/97"))) return 2;
-  return type;
+  // A later type of the family whose own words the legal field holds.
+  int suggested = best->type;
+  const QString legal = fieldsOf.value(best->legalSlot).value(best->legalField).toString();
+  for (const TStudyType& t : types_) {
+    if (t.family != best->family || &t == best) continue;
+    const QStringList own = WordsNotIn(t.legalText, best->legalText);
+    bool all = !own.isEmpty();
+    for (const QString& word : own) all = all && legal.contains(word);
+    if (all) suggested = t.type;
+  }
+  return suggested;
 }
 
 }  // namespace desk

@@ -144,4 +144,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page1Preview, Flox03Page1Preview, kPage)
+const qr::TPageDef flox03::kPage1Preview = kPage;

@@ -137,4 +137,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page2Preview, Flox03Page2Preview, kPage)
+const qr::TPageDef flox03::kPage2Preview = kPage;

@@ -44,4 +44,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page3Preview, Flox03Page3Preview, kPage)
+const qr::TPageDef flox03::kPage3Preview = kPage;

@@ -34,4 +34,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page4Preview, Flox03Page4Preview, kPage)
+const qr::TPageDef flox03::kPage4Preview = kPage;

@@ -47,4 +47,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page5Preview, Flox03Page5Preview, kPage)
+const qr::TPageDef flox03::kPage5Preview = kPage;

@@ -58,4 +58,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page6Preview, Flox03Page6Preview, kPage)
+const qr::TPageDef flox03::kPage6Preview = kPage;

@@ -147,5 +147,5 @@ constexpr qr::TPageDef kPageB{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page7aPreview, Flox03Page7aPreview, kPageA)
-FLOX_DEFINE_REPORT_PAGE(TFlox03Page7bPreview, Flox03Page7bPreview, kPageB)
+const qr::TPageDef flox03::kPage7aPreview = kPageA;
+const qr::TPageDef flox03::kPage7bPreview = kPageB;

@@ -427,10 +427,10 @@ constexpr qr::TPageDef kPage15 = Annex("TFlox06Page15Preview", kPage15Elements);
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page9Preview, Flox06Page9Preview, kPage9)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page10Preview, Flox06Page10Preview, kPage10)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page11Preview, Flox06Page11Preview, kPage11)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page12Preview, Flox06Page12Preview, kPage12)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page13Preview, Flox06Page13Preview, kPage13)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page14Preview, Flox06Page14Preview, kPage14)
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page15Preview, Flox06Page15Preview, kPage15)
+const qr::TPageDef flox06::kPage9Preview = kPage9;
+const qr::TPageDef flox06::kPage10Preview = kPage10;
+const qr::TPageDef flox06::kPage11Preview = kPage11;
+const qr::TPageDef flox06::kPage12Preview = kPage12;
+const qr::TPageDef flox06::kPage13Preview = kPage13;
+const qr::TPageDef flox06::kPage14Preview = kPage14;
+const qr::TPageDef flox06::kPage15Preview = kPage15;

@@ -137,4 +137,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page1Preview, Flox06Page1Preview, kPage)
+const qr::TPageDef flox06::kPage1Preview = kPage;

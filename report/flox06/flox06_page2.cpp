@@ -112,4 +112,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page2Preview, Flox06Page2Preview, kPage)
+const qr::TPageDef flox06::kPage2Preview = kPage;

@@ -136,4 +136,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page3Preview, Flox06Page3Preview, kPage)
+const qr::TPageDef flox06::kPage3Preview = kPage;

@@ -140,4 +140,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page4Preview, Flox06Page4Preview, kPage)
+const qr::TPageDef flox06::kPage4Preview = kPage;

@@ -43,4 +43,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page5Preview, Flox06Page5Preview, kPage)
+const qr::TPageDef flox06::kPage5Preview = kPage;

@@ -42,4 +42,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page6Preview, Flox06Page6Preview, kPage)
+const qr::TPageDef flox06::kPage6Preview = kPage;

@@ -108,4 +108,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox06Page7Preview, Flox06Page7Preview, kPage)
+const qr::TPageDef flox06::kPage7Preview = kPage;

@@ -3,8 +3,8 @@
 // 19 mm that never grows (a long text wraps and is cut at the box), then the
 // general instructions lettered α to ε and the author's place.
 //
-// The page has no record of its own: the whole-report run hands it the text
-// in Texnikes, and the page report's need-data hook puts it on the label.
+// It is filled from the seventh record, as page 7 is, and shows nothing of
+// it but Texnikes.
 #include "report/flox06/flox06_report.h"
 #include "report/flox06/page_parts.h"
 
@@ -55,14 +55,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-TFlox06Page8Preview* Flox06Page8Preview = nullptr;
-
-TFlox06Page8Preview::TFlox06Page8Preview() : TSharedReportPage(kPage) {
-  QuickRep1.OnNeedData = [this](bool& moreData) { QuickRep1NeedData(moreData); };
-}
-
-// The label shows the text as the property holds it, never more than the
-// 255 characters of the record's field; the more-data flag stays as it is.
-void TFlox06Page8Preview::QuickRep1NeedData(bool& /*moreData*/) {
-  QuickRep1.SetCaption("QRLabel3", std::string_view(Texnikes).substr(0, kTexnikesMax));
-}
+const qr::TPageDef flox06::kPage8Preview = kPage;

@@ -118,4 +118,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox07Page1Preview, Flox07Page1Preview, kPage)
+const qr::TPageDef flox07::kPage1Preview = kPage;

@@ -93,4 +93,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox07Page2Preview, Flox07Page2Preview, kPage)
+const qr::TPageDef flox07::kPage2Preview = kPage;

@@ -41,4 +41,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox07Page3Preview, Flox07Page3Preview, kPage)
+const qr::TPageDef flox07::kPage3Preview = kPage;

@@ -91,4 +91,4 @@ constexpr qr::TPageDef kPage{
 
 }  // namespace
 
-FLOX_DEFINE_REPORT_PAGE(TFlox07Page6Preview, Flox07Page6Preview, kPage)
+const qr::TPageDef flox07::kPage6Preview = kPage;

@@ -79,7 +79,7 @@ TEST_F(StudiesWindowTest, NewStudiesOfEveryTypeAreListedAndRememberedAfterAResta
     EXPECT_EQ(window->StudyType(path), type);
     const auto items = window->List()->findItems(QString("study%1").arg(type), Qt::MatchExactly, 0);
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0]->text(1), desk::StudyTypeName(type));
+    EXPECT_EQ(items[0]->text(1), window->Types().Name(type));
   }
   EXPECT_TRUE(suggestions_.isEmpty()) << "a known type is never asked again";
 

@@ -1,7 +1,8 @@
-// The general study's data-entry dialog as a user meets it: the window, the
-// tabs and the button bar, closing in every way, the per-page preview and
-// print, the help of each tab, the layout of every page, the Tab key, and the
-// edit action of the study document around the dialog.
+// The data-entry dialog of every family as a user meets it, walked from the
+// family table: the window, the tabs and the button bar, opening on the
+// first tab, closing in every way, the per-page preview and print, the help
+// of each tab, the layout of every page and the Tab key; then the edit
+// action of the study document and of Flox03A around the dialog.
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
@@ -22,85 +23,126 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/controls.h"
-#include "dialogs/flox03/flox03_help.h"
-#include "dialogs/flox03/flox03_indata.h"
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox06/flox06_indata.h"
-#include "dialogs/flox07/flox07_indata.h"
+#include "dialogs/entry_dialog.h"
+#include "dialogs/entry_page.h"
+#include "dialogs/flox03/flox03_pages.h"
+#include "dialogs/help_form.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
 #include "include/flox03.h"
 #include "records/study_file.h"
+#include "report/flox03/flox03_report.h"
 #include "reportengine/output.h"
+#include "reportengine/page_output.h"
 #include "support/pdf_text.h"
 #include "entry_test_support.h"
 
 namespace {
 
-using entrytest::Cp;
-using entrytest::Q;
-using entrytest::TModalWatcher;
-using entrytest::Type;
-using entrytest::U;
+using namespace entrytest;
 
 template <class T>
 T* Find(QWidget* root, const char* name) {
   return root->findChild<T*>(QString::fromLatin1(name));
 }
 
-// The six records of the general study, with a few values.
+const dlg::TDialogDesc& General() { return FindStudyFamily(1)->dialog; }
+
+// The records of a family's tabs, fresh, in tab order.
 struct TRecords {
-  TFlox03Pg1Data r1;
-  TFlox03Pg2Data r2;
-  TFlox03Pg3Data r3;
-  TFlox03Pg4Data r4;
-  TFlox03Pg5Data r5;
-  TFlox03Pg6Data r6;
-  void LoadInto(TFlox03InData& dialog) {
-    const TPageRecord* records[] = {&r1, &r2, &r3, &r4, &r5, &r6};
-    dialog.LoadPages(records);
+  explicit TRecords(const TStudyFamily& family = *FindStudyFamily(1)) {
+    for (const int slot : family.Slots()) owned.emplace_back(StudySlotClass(slot));
   }
-  void StoreFrom(TFlox03InData& dialog) {
-    TPageRecord* records[] = {&r1, &r2, &r3, &r4, &r5, &r6};
-    dialog.StorePages(records);
+  TPageRecord& operator[](std::size_t k) { return owned[k]; }
+  void LoadInto(TEntryDialog& dialog) const { dialog.LoadPages(In()); }
+  void StoreFrom(TEntryDialog& dialog) { dialog.StorePages(Out()); }
+  std::vector<const TPageRecord*> In() const {
+    std::vector<const TPageRecord*> in;
+    for (const TPageRecord& r : owned) in.push_back(&r);
+    return in;
   }
+  std::vector<TPageRecord*> Out() {
+    std::vector<TPageRecord*> out;
+    for (TPageRecord& r : owned) out.push_back(&r);
+    return out;
+  }
+  std::vector<TPageRecord> owned;
 };
+
+std::vector<const TStudyFamily*> Families() {
+  std::vector<const TStudyFamily*> families;
+  for (const TStudyFamily& family : StudyFamilies()) families.push_back(&family);
+  return families;
+}
+std::string FamilyName(const testing::TestParamInfo<const TStudyFamily*>& info) {
+  std::string name = info.param->name;
+  std::erase(name, ' ');
+  return name;
+}
+
+// The text binding of the tab with the longest field (other than `except`)
+// that the tab's report page prints, or any when `printed` is false.
+const dlg::TBinding* LongestText(const TEntryPageFrame& page, bool printed, const char* except = "") {
+  const dlg::TBinding* longest = nullptr;
+  std::size_t longestMax = 0;
+  for (const dlg::TBinding& b : page.Bindings()) {
+    if (b.kind != dlg::TBindKind::Text || std::string(b.field) == except) continue;
+    bool onPage = !printed;
+    for (const qr::TElementDef& e : page.Tab().report->elements) {
+      onPage |= e.name != nullptr && std::string(e.property != nullptr ? e.property : e.name) == b.field;
+    }
+    const std::size_t max = page.WorkingRecord().Class().props[page.WorkingRecord().Class().IndexOf(b.field)].maxLen;
+    if (onPage && max > longestMax) longest = &b, longestMax = max;
+  }
+  return longest;
+}
 
 // ---------------------------------------------------------------------------
 // The window, the tabs and the buttons.
 
-TEST(InDataWindow, CaptionBorderSizeAndFont) {
-  TFlox03InData dialog;
-  EXPECT_EQ(dialog.windowTitle(), Q("Δεδομένα Ενεργητικής Πυροπροστασίας"));
-  EXPECT_EQ(dialog.size(), QSize(655, 514));
-  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+class FamilyDialog : public testing::TestWithParam<const TStudyFamily*> {
+ protected:
+  const dlg::TDialogDesc& Desc() const { return GetParam()->dialog; }
+  TEntryDialog dialog{nullptr, GetParam()->dialog};
+};
+
+TEST_P(FamilyDialog, CaptionBorderSizeAndFont) {
+  EXPECT_EQ(dialog.objectName().toStdString(), Desc().objectName);
+  EXPECT_EQ(dialog.windowTitle(), Q(Desc().caption));
+  EXPECT_EQ(dialog.size(), QSize(Desc().width, Desc().height));
+  const bool fixed = Desc().border == dlg::TDialogBorder::FixedDialog;
+  EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), fixed);
   const Qt::WindowFlags flags = dialog.windowFlags();
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(bool(flags & Qt::WindowMaximizeButtonHint), !fixed);
   EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
   EXPECT_TRUE(dialog.isModal());
   EXPECT_EQ(dialog.font().family(), Q("Liberation Sans"));
   EXPECT_EQ(dialog.font().pixelSize(), 11);
 }
 
-TEST(InDataWindow, SixTabsInPageOrder) {
-  TFlox03InData dialog;
-  const char* captions[] = {"Επιχείρηση",    "Οικοδομική Σύσταση", "Μέτρα Πυροπροστασίας",
-                            "Πυροσβεστήρες", "Πυροσβεστήρες",      "Ομάδες Πυρόσβεσης"};
-  ASSERT_EQ(dialog.PageCount(), 6);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(dialog.PageControl1->tabText(i), Q(captions[i])) << i;
-  EXPECT_EQ(dialog.Page(0), dialog.Flox03Page1Frame1);
-  EXPECT_EQ(dialog.Page(3), dialog.Flox03Page4Frame1);
-  EXPECT_EQ(dialog.Page(5), dialog.Flox03Page6Frame1);
+TEST_P(FamilyDialog, OneTabPerRowOfTheTableOpeningOnTheFirstWhateverWasActive) {
+  ASSERT_EQ(dialog.PageCount(), static_cast<int>(Desc().tabs.size()));
+  for (int i = 0; i < dialog.PageCount(); ++i) {
+    EXPECT_EQ(dialog.PageControl1->tabText(i), Q(Desc().tabs[static_cast<std::size_t>(i)].caption)) << i;
+    EXPECT_EQ(dialog.Page(i)->objectName().toStdString(), Desc().tabs[static_cast<std::size_t>(i)].objectName);
+  }
   EXPECT_EQ(dialog.Page(-1), nullptr);
-  EXPECT_EQ(dialog.Page(6), nullptr);
-  EXPECT_EQ(dialog.Flox03Page2Frame1->objectName(), Q("Flox03Page2Frame1"));
+  EXPECT_EQ(dialog.Page(dialog.PageCount()), nullptr);
   EXPECT_EQ(dialog.PageControl1->currentIndex(), 0);
+  for (const int left : {dialog.PageCount() - 1, 2}) {
+    dialog.PageControl1->setCurrentIndex(left);
+    int shown = -1;
+    TModalWatcher watcher([&](QWidget* modal) {
+      shown = dialog.PageControl1->currentIndex();
+      modal->close();
+    });
+    dialog.Execute();
+    EXPECT_EQ(shown, 0) << "left on tab " << left;
+  }
 }
 
-TEST(InDataWindow, EveryTabCaptionIsShownWhole) {
-  TFlox03InData dialog;
+TEST_P(FamilyDialog, EveryTabCaptionIsShownWhole) {
   dialog.show();
   QApplication::processEvents();
   QTabBar* bar = dialog.PageControl1->tabBar();
@@ -112,8 +154,62 @@ TEST(InDataWindow, EveryTabCaptionIsShownWhole) {
   dialog.hide();
 }
 
+// Each tab previews and prints its own report page with what is on screen,
+// while the records handed to the dialog keep what they held.
+TEST_P(FamilyDialog, EveryTabPreviewsAndPrintsItsOwnPageWithItsUnsavedEdits) {
+  TRecords records(*GetParam());
+  dialog.LoadPages(records.In());
+  for (int tab = 0; tab < dialog.PageCount(); ++tab) {
+    const dlg::TBinding* edit = LongestText(*dialog.Page(tab), true);
+    ASSERT_NE(edit, nullptr) << "tab " << tab << " edits nothing its page prints";
+    const QString mark = Q("ΣΗΜ") + QString(QChar(0x0391 + tab));
+    Type(Find<QWidget>(dialog.Page(tab), edit->control), mark);
+    qr::TCaptureSink sink;
+    dialog.PageControl1->setCurrentIndex(tab);
+    dialog.PreviewBtnClick();
+    dialog.PrintBtnClick();
+    ASSERT_EQ(sink.Runs().size(), 2u) << tab;
+    EXPECT_EQ(sink.Runs()[0].action, qr::TOutputAction::Preview);
+    EXPECT_EQ(sink.Runs()[1].action, qr::TOutputAction::Print);
+    // The tab's own report page, filled from what is on screen.
+    const TEntryPageFrame& page = *dialog.Page(tab);
+    const std::string own = PdfText(qr::RenderPdf({rpt::BuildPage(*page.Tab().report, &page.WorkingRecord()).get()}));
+    for (const qr::TCapturedRun& run : sink.Runs()) {
+      EXPECT_EQ(run.pageCount, 1) << tab;
+      const std::string text = PdfText(run.pdf);
+      EXPECT_NE(text.find(mark.toStdString()), std::string::npos) << "tab " << tab << ":\n" << text;
+      EXPECT_EQ(text, own) << "tab " << tab << " prints " << page.Tab().report->formName;
+    }
+    for (const TPageRecord* record : records.In())
+      for (std::size_t i = 0; i < record->PropCount(); ++i)
+        EXPECT_EQ(Cp1253ToUtf8(record->Get(i)).find("ΣΗΜ"), std::string::npos) << "records untouched";
+  }
+}
+
+// The help button opens the tab's own help dialog, modally, and frees it;
+// on a tab without help it does nothing.
+TEST_P(FamilyDialog, HelpOpensTheTabsOwnHelpOrNothing) {
+  for (int tab = 0; tab < dialog.PageCount(); ++tab) {
+    dialog.PageControl1->setCurrentIndex(tab);
+    const dlg::THelpFormTable* shown = nullptr;
+    TModalWatcher watcher(
+        [&](QWidget* modal) {
+          if (auto* help = dynamic_cast<dlg::THelpForm*>(modal)) shown = &help->Table();
+          modal->close();
+        },
+        &dialog);
+    dialog.HelpBtnClick();
+    QApplication::processEvents();
+    EXPECT_EQ(watcher.Seen(), Desc().tabs[static_cast<std::size_t>(tab)].help != nullptr) << "tab " << tab;
+    EXPECT_EQ(shown, Desc().tabs[static_cast<std::size_t>(tab)].help) << "tab " << tab;
+    EXPECT_TRUE(dialog.findChildren<QDialog*>().isEmpty()) << "the help dialog is freed";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FamilyDialog, testing::ValuesIn(Families()), FamilyName);
+
 TEST(InDataWindow, ButtonBar) {
-  TFlox03InData dialog;
+  TEntryDialog dialog(nullptr, General());
   dialog.show();
   QApplication::processEvents();
   EXPECT_EQ(dialog.Panel1->height(), 33);
@@ -149,11 +245,11 @@ TEST(InDataWindow, ButtonBar) {
 }
 
 TEST(InDataWindow, EnterInAnEditPressesNoButton) {
-  TFlox03InData dialog;
+  TEntryDialog dialog(nullptr, General());
   TRecords records;
   records.LoadInto(dialog);
   dialog.show();
-  QWidget* edit = Find<QWidget>(dialog.Flox03Page1Frame1, "Edit1");
+  QWidget* edit = Find<QWidget>(dialog.Page(0), "Edit1");
   edit->setFocus();
   entrytest::Key(edit, Qt::Key_Return, QStringLiteral("\r"));
   EXPECT_TRUE(dialog.isVisible());
@@ -161,40 +257,20 @@ TEST(InDataWindow, EnterInAnEditPressesNoButton) {
 }
 
 // ---------------------------------------------------------------------------
-// Opening and closing.
-
-TEST(InDataRun, OpensOnTheFirstTabWhateverWasActive) {
-  TFlox03InData dialog;
-  dialog.PageControl1->setCurrentIndex(3);
-  int shown = -1;
-  TModalWatcher watcher([&](QWidget* modal) {
-    shown = dialog.PageControl1->currentIndex();
-    modal->close();
-  });
-  dialog.Execute();
-  EXPECT_EQ(shown, 0);
-  // And again, after the user left it elsewhere.
-  dialog.PageControl1->setCurrentIndex(5);
-  TModalWatcher again([&](QWidget* modal) {
-    shown = dialog.PageControl1->currentIndex();
-    modal->close();
-  });
-  dialog.Execute();
-  EXPECT_EQ(shown, 0);
-}
+// Closing, and the preview of the active page.
 
 enum class TCloseWay { CloseButton, CloseBox, Escape };
 
 class InDataClose : public testing::TestWithParam<TCloseWay> {};
 
 TEST_P(InDataClose, EveryWayOfClosingKeepsWhatWasTyped) {
-  TFlox03InData dialog;
+  TEntryDialog dialog(nullptr, General());
   TRecords records;
-  records.r1.Set("NameEpixirisi", Cp("Παλιό"));
+  records[0].Set("NameEpixirisi", Cp("Παλιό"));
   records.LoadInto(dialog);
   TModalWatcher watcher([&](QWidget* modal) {
-    QWidget* edit = Find<QWidget>(dialog.Flox03Page1Frame1, "Edit1");
-    Find<QLineEdit>(dialog.Flox03Page1Frame1, "Edit1")->clear();
+    QWidget* edit = Find<QWidget>(dialog.Page(0), "Edit1");
+    Find<QLineEdit>(dialog.Page(0), "Edit1")->clear();
     Type(edit, Q("Νέα Επωνυμία"));
     switch (GetParam()) {
       case TCloseWay::CloseButton:
@@ -226,7 +302,7 @@ TEST_P(InDataClose, EveryWayOfClosingKeepsWhatWasTyped) {
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(result, QDialog::Accepted);
   records.StoreFrom(dialog);
-  EXPECT_EQ(U(records.r1, "NameEpixirisi"), "Νέα Επωνυμία");
+  EXPECT_EQ(U(records[0], "NameEpixirisi"), "Νέα Επωνυμία");
 }
 
 std::string CloseWayName(const testing::TestParamInfo<TCloseWay>& info) {
@@ -249,13 +325,13 @@ INSTANTIATE_TEST_SUITE_P(Ways, InDataClose,
 // Preview and print of the active page.
 
 TEST(InDataPreview, ShowsUnsavedEditsAndLeavesTheRecordsAlone) {
-  TFlox03InData dialog;
+  TEntryDialog dialog(nullptr, General());
   TRecords records;
-  records.r1.Set("NameEpixirisi", Cp("Αρχική"));
-  records.r1.Set("NumMhtrwou", "M-77");
+  records[0].Set("NameEpixirisi", Cp("Αρχική"));
+  records[0].Set("NumMhtrwou", "M-77");
   records.LoadInto(dialog);
-  Find<QLineEdit>(dialog.Flox03Page1Frame1, "Edit1")->clear();
-  Type(Find<QWidget>(dialog.Flox03Page1Frame1, "Edit1"), Q("ΚΑΦΕΝΕΙΟ ΤΟ ΛΙΜΑΝΙ"));
+  Find<QLineEdit>(dialog.Page(0), "Edit1")->clear();
+  Type(Find<QWidget>(dialog.Page(0), "Edit1"), Q("ΚΑΦΕΝΕΙΟ ΤΟ ΛΙΜΑΝΙ"));
   qr::TCaptureSink sink;
   dialog.PageControl1->setCurrentIndex(0);
   dialog.PreviewBtnClick();
@@ -267,41 +343,17 @@ TEST(InDataPreview, ShowsUnsavedEditsAndLeavesTheRecordsAlone) {
   EXPECT_EQ(text.find("Αρχική"), std::string::npos);
   // The document's record is untouched; the working record holds the edit
   // and the field the page does not edit.
-  EXPECT_EQ(U(records.r1, "NameEpixirisi"), "Αρχική");
-  const TPageRecord& working = dialog.Flox03Page1Frame1->WorkingRecord();
+  EXPECT_EQ(U(records[0], "NameEpixirisi"), "Αρχική");
+  const TPageRecord& working = dialog.Page(0)->WorkingRecord();
   EXPECT_EQ(Cp1253ToUtf8(working.Get("NameEpixirisi")), "ΚΑΦΕΝΕΙΟ ΤΟ ΛΙΜΑΝΙ");
   EXPECT_EQ(working.Get("NumMhtrwou"), "M-77");
-}
-
-TEST(InDataPreview, EveryTabPreviewsAndPrintsItsOwnPage) {
-  TFlox03InData dialog;
-  TRecords records;
-  records.LoadInto(dialog);
-  // A mark on each page that its report prints.
-  const char* edits[] = {"Edit1", "Edit3", "Edit2", "Edit2", "Edit5", "Memo1"};
-  const char* marks[] = {"ΣΗΜΑΔΙΑΑ", "ΣΗΜ", "ΣΗΜΑΔΙΓ", "ΣΗΜΑΔΙΔ", "ΣΗΜΑΔΙΕ", "ΣΗΜΑΔΙΣΤ"};
-  for (int tab = 0; tab < 6; ++tab) Type(Find<QWidget>(dialog.Page(tab), edits[tab]), Q(marks[tab]));
-  for (int tab = 0; tab < 6; ++tab) {
-    qr::TCaptureSink sink;
-    dialog.PageControl1->setCurrentIndex(tab);
-    dialog.PreviewBtnClick();
-    dialog.PrintBtnClick();
-    ASSERT_EQ(sink.Runs().size(), 2u) << tab;
-    EXPECT_EQ(sink.Runs()[0].action, qr::TOutputAction::Preview);
-    EXPECT_EQ(sink.Runs()[1].action, qr::TOutputAction::Print);
-    for (const qr::TCapturedRun& run : sink.Runs()) {
-      EXPECT_EQ(run.pageCount, 1) << tab;
-      const std::string text = PdfText(run.pdf);
-      EXPECT_NE(text.find(marks[tab]), std::string::npos) << "tab " << tab << ":\n" << text;
-    }
-  }
 }
 
 // A sizeable dialog's page scrolls in a window smaller than the page and
 // stays at the top left in a larger one.
 TEST(SizeableDialog, PagesScrollWhenTheWindowIsSmallerThanThePage) {
-  const dlg::TTabDef tabs[] = {{"Ένα", &dlg::NewPage<TFlox03Page4Frame>, "Page"}};
-  TEntryDialog dialog(nullptr, dlg::TDialogDesc{"Sizeable", "x", TDialogBorder::Sizeable, 747, 560, tabs});
+  const dlg::TTabDef tabs[] = {{"Ένα", 4, &flox03::Page4Desc, "Page", &flox03::kPage4Preview}};
+  TEntryDialog dialog(nullptr, dlg::TDialogDesc{"Sizeable", "x", dlg::TDialogBorder::Sizeable, 747, 560, tabs});
   TEntryPageFrame* page = dialog.Page(0);
   ASSERT_NE(page, nullptr);
   auto* scroller = qobject_cast<QScrollArea*>(dialog.PageControl1->widget(0));
@@ -326,7 +378,7 @@ TEST(SizeableDialog, PagesScrollWhenTheWindowIsSmallerThanThePage) {
 
 TEST(InDataPreview, NoActiveTabDoesNothing) {
   // A dialog of the shell with no pages: no tab is active.
-  TEntryDialog dialog(nullptr, dlg::TDialogDesc{"Empty", "x", TDialogBorder::Sizeable, 300, 200, {}});
+  TEntryDialog dialog(nullptr, dlg::TDialogDesc{"Empty", "x", dlg::TDialogBorder::Sizeable, 300, 200, {}});
   ASSERT_EQ(dialog.PageControl1->currentIndex(), -1);
   qr::TCaptureSink sink;
   TModalWatcher watcher([](QWidget* modal) { modal->close(); });
@@ -338,82 +390,17 @@ TEST(InDataPreview, NoActiveTabDoesNothing) {
 }
 
 // ---------------------------------------------------------------------------
-// Help of each tab.
-
-struct THelpCase {
-  const dlg::TDialogDesc* dialog;
-  int tab;
-  const char* help;  // class name of the help dialog; nullptr: none
-  std::function<bool(QWidget*)> is;
-};
-
-void PrintTo(const THelpCase& c, std::ostream* os) { *os << "tab " << c.tab; }
-
-class InDataHelp : public testing::TestWithParam<THelpCase> {};
-
-TEST_P(InDataHelp, OpensThePagesHelpOrNothing) {
-  TEntryDialog dialog(nullptr, *GetParam().dialog);
-  dialog.PageControl1->setCurrentIndex(GetParam().tab);
-  bool right = false;
-  TModalWatcher watcher(
-      [&](QWidget* modal) {
-        right = GetParam().is(modal);
-        modal->close();
-      },
-      &dialog);
-  dialog.HelpBtnClick();
-  QApplication::processEvents();
-  EXPECT_EQ(watcher.Seen(), GetParam().help != nullptr);
-  if (GetParam().help != nullptr) EXPECT_TRUE(right) << "expected " << GetParam().help;
-  // The help dialog is freed when it closes.
-  EXPECT_TRUE(dialog.findChildren<QDialog*>().isEmpty());
-}
-
-template <class T>
-bool Is(QWidget* w) {
-  return dynamic_cast<T*>(w) != nullptr;
-}
-
-std::string HelpTabName(const testing::TestParamInfo<THelpCase>& info) { return "Tab" + std::to_string(info.param.tab); }
-
-INSTANTIATE_TEST_SUITE_P(General, InDataHelp,
-                         testing::Values(THelpCase{&kFlox03InData, 0, "TFlox03Help1Form", Is<TFlox03Help1Form>},
-                                         THelpCase{&kFlox03InData, 1, "TFlox03Help2Form", Is<TFlox03Help2Form>},
-                                         THelpCase{&kFlox03InData, 2, "TFlox03Help3Form", Is<TFlox03Help3Form>},
-                                         THelpCase{&kFlox03InData, 3, nullptr, nullptr},
-                                         THelpCase{&kFlox03InData, 4, nullptr, nullptr},
-                                         THelpCase{&kFlox03InData, 5, "TFlox03Help6Form", Is<TFlox03Help6Form>}),
-                         HelpTabName);
-INSTANTIATE_TEST_SUITE_P(Industry, InDataHelp,
-                         testing::Values(THelpCase{&kFlox06InData, 0, "TFlox06Help1", Is<TFlox06Help1>},
-                                         THelpCase{&kFlox06InData, 1, "TFlox06Help2", Is<TFlox06Help2>},
-                                         THelpCase{&kFlox06InData, 2, "TFlox06Help3", Is<TFlox06Help3>},
-                                         THelpCase{&kFlox06InData, 3, "TFlox06Help4", Is<TFlox06Help4>},
-                                         THelpCase{&kFlox06InData, 4, nullptr, nullptr},
-                                         THelpCase{&kFlox06InData, 5, nullptr, nullptr},
-                                         THelpCase{&kFlox06InData, 6, nullptr, nullptr}),
-                         HelpTabName);
-
-// ---------------------------------------------------------------------------
 // Every page fits its tab at the dialog's size, nothing clipped or
 // overlapping, and the Tab key walks the controls in screen order.
 
-// A tab of a family's dialog.
-struct TLayoutCase {
-  const dlg::TDialogDesc* dialog;
-  int tab;
-};
-
-void PrintTo(const TLayoutCase& c, std::ostream* os) { *os << c.dialog->objectName << " tab " << c.tab; }
-
-class InDataLayout : public testing::TestWithParam<TLayoutCase> {
+class InDataLayout : public testing::TestWithParam<TTabCase> {
  protected:
   void SetUp() override {
-    dialog = std::make_unique<TEntryDialog>(nullptr, *GetParam().dialog);
+    dialog = std::make_unique<TEntryDialog>(nullptr, GetParam().family->dialog);
     dialog->show();
-    dialog->PageControl1->setCurrentIndex(GetParam().tab);
+    dialog->PageControl1->setCurrentIndex(GetParam().index);
     QApplication::processEvents();
-    page = dialog->Page(GetParam().tab);
+    page = dialog->Page(GetParam().index);
     panel = page->Panel1;
   }
   void TearDown() override { dialog->hide(); }
@@ -497,16 +484,7 @@ TEST_P(InDataLayout, TabWalksTheControlsInScreenOrder) {
   }
 }
 
-std::vector<TLayoutCase> Tabs(const dlg::TDialogDesc& dialog) {
-  std::vector<TLayoutCase> tabs;
-  for (int tab = 0; tab < static_cast<int>(dialog.tabs.size()); ++tab) tabs.push_back({&dialog, tab});
-  return tabs;
-}
-std::string TabName(const testing::TestParamInfo<TLayoutCase>& info) { return "Tab" + std::to_string(info.param.tab); }
-
-INSTANTIATE_TEST_SUITE_P(General, InDataLayout, testing::ValuesIn(Tabs(kFlox03InData)), TabName);
-INSTANTIATE_TEST_SUITE_P(Industry, InDataLayout, testing::ValuesIn(Tabs(kFlox06InData)), TabName);
-INSTANTIATE_TEST_SUITE_P(Hotel, InDataLayout, testing::ValuesIn(Tabs(kFlox07InData)), TabName);
+INSTANTIATE_TEST_SUITE_P(Families, InDataLayout, testing::ValuesIn(AllTabs()), TabName);
 
 // ---------------------------------------------------------------------------
 // The edit action of the study document and of Flox03A.
@@ -517,9 +495,9 @@ TEST(EditStudy, NewStudyClosedUntouchedStoresTheDefaultConstructionCodes) {
     study.ApplyTypeDefaults(type);
     std::string suntaxh;
     TModalWatcher watcher([&](QWidget* modal) {
-      auto* dialog = dynamic_cast<TFlox03InData*>(modal);
+      auto* dialog = dynamic_cast<TEntryDialog*>(modal);
       ASSERT_NE(dialog, nullptr);
-      suntaxh = Find<dlg::TMemo>(dialog->Flox03Page1Frame1, "Memo1")->Text().toStdString();
+      suntaxh = Find<dlg::TMemo>(dialog->Page(0), "Memo1")->Text().toStdString();
       modal->close();
     });
     study.EditStudy(type);
@@ -540,11 +518,11 @@ TEST(EditStudy, StoresEveryPageIntoTheGeneralStudysRecordsOnly) {
   TFlox03Pages study;
   study.Slot(17).Set("Poso1", "9");
   TModalWatcher watcher([&](QWidget* modal) {
-    auto* dialog = dynamic_cast<TFlox03InData*>(modal);
+    auto* dialog = dynamic_cast<TEntryDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
-    Type(Find<QWidget>(dialog->Flox03Page4Frame1, "Edit1"), Q("12"));
-    Type(Find<QWidget>(dialog->Flox03Page6Frame1, "Memo4"), Q("γραμμή ένα\nγραμμή δύο"));
-    Find<QCheckBox>(dialog->Flox03Page3Frame1, "CheckBox15")->setChecked(true);
+    Type(Find<QWidget>(dialog->Page(3), "Edit1"), Q("12"));
+    Type(Find<QWidget>(dialog->Page(5), "Memo4"), Q("γραμμή ένα\nγραμμή δύο"));
+    Find<QCheckBox>(dialog->Page(2), "CheckBox15")->setChecked(true);
     dialog->CloseBtn->click();
   });
   study.EditStudy(1);
@@ -568,8 +546,9 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
     TModalWatcher watcher([&](QWidget* modal) {
       if (auto* dialog = dynamic_cast<TEntryDialog*>(modal)) {
         pages = dialog->PageCount();
-        for (int i = 0; family != nullptr && i < pages && i < static_cast<int>(family->recordSlots.size()); ++i) {
-          recordsMatch &= &dialog->Page(i)->WorkingRecord().Class() == &study.Slot(family->recordSlots[i]).Class();
+        const std::vector<int> own = family != nullptr ? family->Slots() : std::vector<int>();
+        for (int i = 0; i < pages && i < static_cast<int>(own.size()); ++i) {
+          recordsMatch &= &dialog->Page(i)->WorkingRecord().Class() == &study.Slot(own[static_cast<std::size_t>(i)]).Class();
         }
       }
       modal->close();
@@ -578,53 +557,77 @@ TEST(StudyFamilies, EveryStudyTypeDispatchesAsTheFamilyTableSays) {
     study.EditStudy(type);
     EXPECT_TRUE(testing::internal::GetCapturedStderr().empty()) << +type;
     QApplication::processEvents();
-    const bool hasDialog = family != nullptr && family->createDialog != nullptr;
-    EXPECT_EQ(watcher.Seen(), hasDialog) << +type;
-    if (!hasDialog) EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
-    if (hasDialog) {
-      EXPECT_EQ(pages, static_cast<int>(family->recordSlots.size())) << +type;
+    EXPECT_EQ(watcher.Seen(), family != nullptr) << +type;
+    if (family == nullptr) {
+      EXPECT_EQ(study.Slot(2).Get("EidosFerousa"), " ") << "no record changes";
+    } else {
+      EXPECT_EQ(pages, static_cast<int>(family->dialog.tabs.size())) << +type;
       EXPECT_TRUE(recordsMatch) << +type;
     }
 
     const std::string pdf = dir.filePath(QStringLiteral("t%1.pdf").arg(type)).toStdString();
     std::string error;
-    const bool hasReport = family != nullptr && family->report != nullptr;
-    EXPECT_EQ(study.ExportReportPdf(type, pdf, &error), hasReport) << +type << error;
-    if (!hasReport) {
+    EXPECT_EQ(study.ExportReportPdf(type, pdf, &error), family != nullptr) << +type << error;
+    if (family == nullptr) {
       EXPECT_NE(error.find("has no report"), std::string::npos) << +type;
       continue;
     }
     int printed = 0;
-    for (const rpt::TReportPage& page : family->report->pages) printed += page.onlyForStudyType == 0 || page.onlyForStudyType == type;
+    for (const rpt::TReportPageRef& page : family->report) printed += page.onlyForStudyType == 0 || page.onlyForStudyType == type;
     QFile file(QString::fromStdString(pdf));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(PdfPageCount(file.readAll()), printed) << +type;
   }
 }
 
-TEST(Flox03AEdit, NewFileHoldsWhatWasTypedAfterPreviewAndClose) {
+// Flox03A editing a new study of each family: the type's legal text on the
+// first tab, a text typed on every tab, a page previewed, the dialog
+// closed; the file holds all of it in the family's own slots, and nothing
+// else of the study changed.
+TEST_P(FamilyDialog, Flox03AEditOfANewFileHoldsWhatWasTypedOnEveryTab) {
+  const TStudyFamily& family = *GetParam();
+  const std::uint8_t type = family.types.front().type;
   QTemporaryDir dir;
   const std::string file = dir.filePath(QStringLiteral("new.flx")).toStdString();
-  std::string previewText;
+  std::string legal, previewText;
+  std::vector<std::pair<int, std::string>> typed;  // slot, field
   qr::TCaptureSink sink;
   TModalWatcher watcher([&](QWidget* modal) {
-    auto* dialog = dynamic_cast<TFlox03InData*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->PageControl1->currentIndex(), 0);
-    Type(Find<QWidget>(dialog->Flox03Page1Frame1, "Edit1"), Q("ΑΡΤΟΠΟΙΕΙΟ Η ΣΤΑΧΥΑ"));
-    dialog->PreviewBtn->click();
+    auto* shown = dynamic_cast<TEntryDialog*>(modal);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->PageControl1->currentIndex(), 0);
+    legal = Cp1253ToUtf8(shown->Page(0)->WorkingRecord().Get(family.legalField));
+    for (int tab = 0; tab < shown->PageCount(); ++tab) {
+      TEntryPageFrame* page = shown->Page(tab);
+      const dlg::TBinding* text = LongestText(*page, false, family.legalField);
+      ASSERT_NE(text, nullptr);
+      shown->PageControl1->setCurrentIndex(tab);
+      Type(Find<QWidget>(page, text->control), Q("Καρτέλα ") + QString::number(tab + 1));
+      typed.emplace_back(page->Tab().slot, text->field);
+    }
+    shown->PageControl1->setCurrentIndex(0);
+    shown->PreviewBtn->click();
     if (!sink.Runs().empty()) previewText = PdfText(sink.Runs().back().pdf);
-    dialog->CloseBtn->click();
+    shown->CloseBtn->click();
   });
-  Flox03A(0, file.c_str(), nullptr, 1, 1);
+  Flox03A(0, file.c_str(), nullptr, 1, type);
   EXPECT_TRUE(watcher.Seen());
-  EXPECT_NE(previewText.find("ΑΡΤΟΠΟΙΕΙΟ Η ΣΤΑΧΥΑ"), std::string::npos) << previewText;
+  EXPECT_EQ(legal, family.types.front().legalText != nullptr ? family.types.front().legalText : "");
+  EXPECT_NE(previewText.find("Καρτέλα 1"), std::string::npos) << previewText;
   TFlox03Pages reread;
   ASSERT_TRUE(TStudyFile(file, TStudyFile::TUse::Read).Load(reread.Records()));
-  EXPECT_EQ(U(reread.Slot(1), "NameEpixirisi"), "ΑΡΤΟΠΟΙΕΙΟ Η ΣΤΑΧΥΑ");
-  EXPECT_EQ(U(reread.Slot(1), "Suntaxh"), "την 3/81 Π.Δ.");
-  EXPECT_EQ(reread.Slot(2).Get("EidosFerousa"), "\xCF");
-  EXPECT_EQ(reread.Slot(2).Get("EidosSteghs"), "\xC4");
+  for (std::size_t tab = 0; tab < typed.size(); ++tab) {
+    EXPECT_EQ(U(reread.Slot(typed[tab].first), typed[tab].second.c_str()), "Καρτέλα " + std::to_string(tab + 1));
+  }
+  // The other families' records are as a new study of this type has them.
+  TFlox03Pages fresh;
+  fresh.ApplyTypeDefaults(type);
+  const std::vector<int> own = family.Slots();
+  for (int slot = 1; slot <= TFlox03Pages::kSlotCount; ++slot) {
+    if (std::find(own.begin(), own.end(), slot) == own.end()) {
+      EXPECT_EQ(reread.Slot(slot), fresh.Slot(slot)) << slot;
+    }
+  }
 }
 
 // While the dialog is open the study stays locked: a second call or an
@@ -635,9 +638,9 @@ TEST(Flox03AEdit, ASecondCallWhileTheDialogIsOpenIsRefused) {
   int secondCall = -1;
   int import = -1;
   TModalWatcher watcher([&](QWidget* modal) {
-    auto* dialog = dynamic_cast<TFlox03InData*>(modal);
+    auto* dialog = dynamic_cast<TEntryDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
-    Type(Find<QWidget>(dialog->Flox03Page1Frame1, "Edit1"), Q("ΠΡΩΤΟΣ"));
+    Type(Find<QWidget>(dialog->Page(0), "Edit1"), Q("ΠΡΩΤΟΣ"));
     testing::internal::CaptureStderr();
     Flox03A(0, file.c_str(), nullptr, 1, 1);
     secondCall = Flox03LastStatus();

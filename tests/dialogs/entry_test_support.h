@@ -1,6 +1,6 @@
-// Helpers of the data-entry dialog tests: typing into a control as a user
-// would, Greek text from UTF-8, record values as Unicode, and waiting for a
-// modal window.
+// Helpers of the data-entry dialog tests: every tab of every family from
+// the family table, typing into a control as a user would, Greek text from
+// UTF-8, record values as Unicode, and waiting for a modal window.
 #pragma once
 
 #include <QApplication>
@@ -10,16 +10,48 @@
 #include <QWidget>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "dialogs/controls.h"
+#include "entry/study_families.h"
 #include "records/cp1253.h"
 #include "records/page_record.h"
+#include "records/study_slots.h"
 
 namespace entrytest {
+
+// One tab of one family's dialog.
+struct TTabCase {
+  const TStudyFamily* family;
+  int index;
+  const dlg::TTabDef& Tab() const { return family->dialog.tabs[static_cast<std::size_t>(index)]; }
+  TPageRecord Record() const { return TPageRecord(StudySlotClass(Tab().slot)); }
+};
+
+inline std::vector<TTabCase> AllTabs() {
+  std::vector<TTabCase> tabs;
+  for (const TStudyFamily& family : StudyFamilies()) {
+    for (std::size_t k = 0; k < family.dialog.tabs.size(); ++k) tabs.push_back({&family, static_cast<int>(k)});
+  }
+  return tabs;
+}
+
+// "generalstudy_Tab0"
+inline std::string TabName(const testing::TestParamInfo<TTabCase>& info) {
+  std::string family = info.param.family->name;
+  std::erase(family, ' ');
+  return family + "_Tab" + std::to_string(info.param.index);
+}
+
+// The tab of a study type's dialog.
+inline const dlg::TTabDef& TabOf(std::uint8_t studyType, int index) {
+  return FindStudyFamily(studyType)->dialog.tabs[static_cast<std::size_t>(index)];
+}
 
 inline QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -112,5 +144,7 @@ class TModalWatcher {
   bool seen_ = false;
   int ticks_ = 0;
 };
+
+inline void PrintTo(const TTabCase& c, std::ostream* os) { *os << c.family->name << " tab " << c.index; }
 
 }  // namespace entrytest

@@ -1,6 +1,7 @@
-// The help dialogs: the general study's six dialogs (captions, sizes,
-// positions, every text in order, the ivory panel, nothing clipped, closing)
-// and the generic table-driven help form under them.
+// The help dialogs: every family's help dialogs walked from their tables
+// (captions, sizes, positions, every text in order, the panel, nothing
+// clipped, closing, the small buttons and the dialogs they open) and the
+// generic table-driven help form under them.
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <functional>
+#include <set>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -24,9 +26,8 @@
 
 #include "platform/font_faces.h"
 #include "dialogs/flox03/flox03_help.h"
-#include "dialogs/flox06/flox06_help.h"
-#include "dialogs/flox07/flox07_help.h"
 #include "dialogs/help_form.h"
+#include "entry/study_families.h"
 
 namespace {
 
@@ -69,52 +70,40 @@ int TextLeft(const QLabel* label) {
 }
 
 // ---------------------------------------------------------------------------
-// The six dialogs of the general study, as a user sees them.
+// Every help dialog of every family, walked from the family table: the help
+// of each tab and the dialogs their small buttons open.
 
-struct TDialogCase {
-  const char* name;
-  std::function<THelpForm*(QWidget*)> make;
-  const char* caption;
-  int width, height;
-  bool centred;
-  int left, top;
-  const char* closeName;
-  int labels;         // texts shown
-  int headingPoints;  // size of the first heading
-  bool ivory = true;        // the panel: light ivory, or the button face of the hotel study's dialogs
-  bool bitmapClose = true;  // the close button: a picture button, or a plain one
+struct THelpCase {
+  std::string name;
+  const dlg::THelpFormTable* table;
 };
 
-void PrintTo(const TDialogCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const THelpCase& c, std::ostream* out) { *out << c.name; }
 
-template <class Form>
-std::function<THelpForm*(QWidget*)> Maker() {
-  return [](QWidget* owner) -> THelpForm* { return new Form(owner); };
+std::vector<THelpCase> AllHelp() {
+  std::vector<THelpCase> all;
+  std::set<const dlg::THelpFormTable*> seen;
+  std::function<void(const std::string&, const dlg::THelpFormTable*)> add = [&](const std::string& name,
+                                                                               const dlg::THelpFormTable* table) {
+    if (table == nullptr || !seen.insert(table).second) return;
+    all.push_back({name, table});
+    for (std::size_t b = 0; b < table->buttons.size(); ++b) add(name + "Button" + std::to_string(b), table->buttons[b].opens);
+  };
+  for (const TStudyFamily& family : StudyFamilies()) {
+    std::string prefix = family.name;
+    std::erase(prefix, ' ');
+    for (std::size_t t = 0; t < family.dialog.tabs.size(); ++t) add(prefix + "_Tab" + std::to_string(t), family.dialog.tabs[t].help);
+  }
+  return all;
 }
 
-const char* const kGeneralCaption = "Οδηγίες συμπλήρωσης εντύπου";
+std::string HelpName(const testing::TestParamInfo<THelpCase>& info) { return info.param.name; }
 
-const TDialogCase kDialogCases[] = {
-    {"Help1", Maker<TFlox03Help1Form>(), kGeneralCaption, 537, 397, false, 179, 111, "BitBtn1", 14, 8},
-    {"Help2", Maker<TFlox03Help2Form>(), kGeneralCaption, 544, 375, false, 205, 160, "BitBtn1", 15, 10},
-    {"Help3", Maker<TFlox03Help3Form>(), kGeneralCaption, 544, 375, true, 0, 0, "BitBtn3", 12, 8},
-    {"Help31", Maker<TFlox03Help31Form>(), "Ειδικά προληπτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 8, 8},
-    {"Help32", Maker<TFlox03Help32Form>(), "Κατασταλτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 10, 8},
-    {"Help6", Maker<TFlox03Help6Form>(), kGeneralCaption, 545, 372, false, 179, 111, "BitBtn1", 9, 8},
-};
-
-// The hotel study's three dialogs: the general study's caption instead of
-// their class names, the button face, plain close buttons on the first two.
-const TDialogCase kHotelCases[] = {
-    {"Help1", Maker<TFlox07Help1Form>(), kGeneralCaption, 480, 318, false, 192, 106, "Button1", 10, 8, false, false},
-    {"Help2", Maker<TFlox07Help2>(), kGeneralCaption, 425, 358, false, 192, 106, "Button1", 11, 8, false, false},
-    {"Help3", Maker<TFlox07Help3>(), kGeneralCaption, 579, 426, false, 125, 101, "BitBtn1", 21, 8, false, true},
-};
-
-class GeneralHelpDialog : public ::testing::TestWithParam<TDialogCase> {
+class GeneralHelpDialog : public ::testing::TestWithParam<THelpCase> {
  protected:
+  const dlg::THelpFormTable& Table() const { return *GetParam().table; }
   void SetUp() override {
-    form.reset(GetParam().make(nullptr));
+    form = std::make_unique<THelpForm>(Table(), nullptr);
     form->show();
     QApplication::processEvents();
   }
@@ -124,30 +113,28 @@ class GeneralHelpDialog : public ::testing::TestWithParam<TDialogCase> {
 };
 
 TEST_P(GeneralHelpDialog, CaptionSizeAndPosition) {
-  const TDialogCase& c = GetParam();
-  EXPECT_EQ(form->windowTitle(), Q(c.caption));
+  const dlg::THelpFormTable& t = Table();
+  EXPECT_EQ(form->windowTitle(), QString::fromUtf8(t.caption.data(), static_cast<qsizetype>(t.caption.size())));
   // The layout may not have grown the dialog: everything fits the design size.
-  EXPECT_EQ(form->size(), QSize(c.width, c.height));
-  EXPECT_EQ(form->Table().width, c.width);
-  EXPECT_EQ(form->Table().height, c.height);
-  if (c.centred) {
+  EXPECT_EQ(form->size(), QSize(t.width, t.height));
+  if (t.placement == dlg::TPlacement::ScreenCentre) {
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form->pos(), QPoint(desktop.x() + (desktop.width() - c.width) / 2,
-                                  desktop.y() + (desktop.height() - c.height) / 2));
+    EXPECT_EQ(form->pos(), QPoint(desktop.x() + (desktop.width() - t.width) / 2,
+                                  desktop.y() + (desktop.height() - t.height) / 2));
   } else {
-    EXPECT_EQ(form->pos(), QPoint(c.left, c.top));
+    EXPECT_EQ(form->pos(), QPoint(t.left, t.top));
   }
-  EXPECT_GT(form->maximumSize().width(), c.width)
-      << "the dialog keeps the ordinary sizeable border";
+  EXPECT_GT(form->maximumSize().width(), t.width) << "the dialog keeps the ordinary sizeable border";
 }
 
 // Walks the dialog's table row by row against its labels: every text is
 // shown once, in order, top to bottom, headings centred, continued lines
 // indented past the item they continue or pushed to the right end.
 TEST_P(GeneralHelpDialog, ShowsEveryTextOfItsTableInOrder) {
-  const TDialogCase& c = GetParam();
   const QList<QLabel*>& labels = form->Labels();
-  ASSERT_EQ(labels.size(), c.labels);
+  qsizetype texts = 0;
+  for (const dlg::THelpRow& row : Table().rows) texts += row.then.empty() ? 1 : 2;
+  ASSERT_EQ(labels.size(), texts);
   ASSERT_EQ(form->Panel()->findChildren<QLabel*>().size(), labels.size()) << "no stray labels";
   const int panelCentre = form->Panel()->width() / 2;
   int itemLeft = -1;
@@ -172,13 +159,13 @@ TEST_P(GeneralHelpDialog, ShowsEveryTextOfItsTableInOrder) {
         EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
         EXPECT_NEAR(label->geometry().center().x(), panelCentre, 2);
         if (firstHeading) {
-          EXPECT_EQ(label->font().pointSize(), c.headingPoints);
+          EXPECT_EQ(label->font().pointSize(), row.pointSize > 0 ? row.pointSize : Table().pointSize);
         }
         firstHeading = false;
         break;
       case dlg::TRowKind::Item:
         itemLeft = TextLeft(label);
-        EXPECT_EQ(label->font().pointSize(), 8);
+        EXPECT_EQ(label->font().pointSize(), row.pointSize > 0 ? row.pointSize : Table().pointSize);
         break;
       case dlg::TRowKind::Continued:
         ASSERT_GE(itemLeft, 0);
@@ -225,20 +212,21 @@ TEST_P(GeneralHelpDialog, IvoryPanelInTheDialogFont) {
   QFrame* panel = form->Panel();
   EXPECT_EQ(panel->objectName(), QStringLiteral("Panel1"));
   EXPECT_TRUE(panel->autoFillBackground());
-  EXPECT_EQ(DominantColour(panel), GetParam().ivory ? qRgb(255, 255, 240)
-                                                    : (panel->palette().color(QPalette::Button).rgb() | 0xff000000u));
-  EXPECT_EQ(form->font().family(), QStringLiteral("Liberation Sans"));
-  EXPECT_EQ(form->font().pointSize(), 8);
+  EXPECT_EQ(DominantColour(panel), Table().colour == dlg::TPanelColour::Ivory
+                                       ? qRgb(255, 255, 240)
+                                       : (panel->palette().color(QPalette::Button).rgb() | 0xff000000u));
+  EXPECT_EQ(form->font().family(), platform::ScreenFontFamily(Table().face));
+  EXPECT_EQ(form->font().pointSize(), Table().pointSize);
 }
 
 TEST_P(GeneralHelpDialog, CloseButtonAndCloseBoxEndTheModalRun) {
-  const TDialogCase& c = GetParam();
   QPushButton* close = form->CloseButton();
   ASSERT_NE(close, nullptr);
-  EXPECT_EQ(close->objectName(), QString::fromLatin1(c.closeName));
-  EXPECT_EQ(form->findChild<QPushButton*>(QString::fromLatin1(c.closeName)), close);
+  const QString name = QString::fromLatin1(Table().closeName.data(), static_cast<qsizetype>(Table().closeName.size()));
+  EXPECT_EQ(close->objectName(), name);
+  EXPECT_EQ(form->findChild<QPushButton*>(name), close);
   EXPECT_EQ(close->text(), Q("Εξοδος"));
-  EXPECT_EQ(close->icon().isNull(), !c.bitmapClose) << "a picture button or a plain one";
+  EXPECT_EQ(close->icon().isNull(), Table().closeKind == dlg::TCloseKind::Plain) << "a picture button or a plain one";
   form->hide();
 
   for (bool byCloseBox : {false, true}) {
@@ -260,41 +248,39 @@ TEST_P(GeneralHelpDialog, CloseButtonAndCloseBoxEndTheModalRun) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Flox03, GeneralHelpDialog, ::testing::ValuesIn(kDialogCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Flox07, GeneralHelpDialog, ::testing::ValuesIn(kHotelCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// The industry study's six dialogs under the same checks.
-const TDialogCase kFlox06DialogCases[] = {
-    {"Help1", Maker<TFlox06Help1>(), kGeneralCaption, 537, 397, false, 179, 111, "BitBtn1", 19, 8},
-    {"Help2", Maker<TFlox06Help2>(), kGeneralCaption, 544, 375, false, 205, 160, "BitBtn1", 12, 10},
-    {"Help3", Maker<TFlox06Help3>(), "Οδηγίες συμπλήρωσης", 600, 375, true, 0, 0, "BitBtn1", 17, 8},
-    {"Help4", Maker<TFlox06Help4>(), kGeneralCaption, 544, 375, true, 0, 0, "BitBtn3", 10, 8},
-    {"Help41", Maker<TFlox06Help41>(), "Ειδικά προληπτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 8, 8},
-    {"Help42", Maker<TFlox06Help42>(), "Κατασταλτικά μέτρα", 544, 375, true, 0, 0, "BitBtn1", 10, 8},
-};
-
-INSTANTIATE_TEST_SUITE_P(Flox06, GeneralHelpDialog, ::testing::ValuesIn(kFlox06DialogCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Families, GeneralHelpDialog, ::testing::ValuesIn(AllHelp()), HelpName);
 
 // ---------------------------------------------------------------------------
 // The measures instructions and their two sub-dialogs.
 
+// A small button of a help dialog and the dialog it opens.
 struct TSubDialogCase {
-  const char* name;
-  std::function<THelpForm*(QWidget*)> make;  // the measures instructions
-  QSize buttonSize;
+  std::string name;
+  const dlg::THelpFormTable* table;  // the dialog that has the button
   int buttonIndex;
-  const char* buttonName;
-  const char* beside;  // the item the button stands beside
-  const char* caption;
-  std::function<bool(QWidget*)> isSub;  // of the sub-dialog's class
+  const dlg::THelpButton& Button() const { return table->buttons[static_cast<std::size_t>(buttonIndex)]; }
+  QString ButtonName() const { return QString::fromLatin1(Button().name.data(), static_cast<qsizetype>(Button().name.size())); }
+  // The text of the row the button stands on.
+  QString Beside() const {
+    for (const dlg::THelpRow& row : table->rows) {
+      if (row.button == buttonIndex) return QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
+    }
+    return {};
+  }
+  QString Caption() const {
+    const std::string_view c = Button().opens->caption;
+    return QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
+  }
 };
 
-template <class Form>
-bool Is(QWidget* w) {
-  return qobject_cast<Form*>(w) != nullptr;
+std::vector<TSubDialogCase> AllSmallButtons() {
+  std::vector<TSubDialogCase> all;
+  for (const THelpCase& help : AllHelp()) {
+    for (std::size_t b = 0; b < help.table->buttons.size(); ++b) {
+      all.push_back({help.name + "Button" + std::to_string(b), help.table, static_cast<int>(b)});
+    }
+  }
+  return all;
 }
 
 void PrintTo(const TSubDialogCase& c, std::ostream* out) { *out << c.name; }
@@ -303,21 +289,20 @@ class MeasuresHelp : public ::testing::TestWithParam<TSubDialogCase> {};
 
 TEST_P(MeasuresHelp, SmallButtonSitsBesideItsItem) {
   const TSubDialogCase& c = GetParam();
-  std::unique_ptr<THelpForm> owned(c.make(nullptr));
-  THelpForm& help = *owned;
+  THelpForm help(*c.table, nullptr);
   help.show();
   QApplication::processEvents();
-  QPushButton* button = help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
+  QPushButton* button = help.findChild<QPushButton*>(c.ButtonName());
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button, help.SmallButton(c.buttonIndex));
-  EXPECT_EQ(button->size(), c.buttonSize);
+  EXPECT_EQ(button->size(), QSize(c.Button().width, c.Button().height));
   EXPECT_TRUE(button->text().isEmpty());
   EXPECT_EQ(button->iconSize(), QSize(16, 3));
   EXPECT_EQ(button->icon().pixmap(QSize(16, 3)).size(), QSize(16, 3));
 
   const QLabel* item = nullptr;
   for (const QLabel* label : help.Labels())
-    if (label->text() == Q(c.beside)) item = label;
+    if (label->text() == c.Beside()) item = label;
   ASSERT_NE(item, nullptr);
   const int textRight = TextLeft(item) + item->fontMetrics().horizontalAdvance(item->text());
   EXPECT_GT(button->geometry().left(), textRight) << "after the text";
@@ -334,8 +319,7 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
   const TSubDialogCase& c = GetParam();
   for (bool byCloseBox : {false, true}) {
     SCOPED_TRACE(byCloseBox ? "close box" : "close button");
-    std::unique_ptr<THelpForm> owned(c.make(nullptr));
-    THelpForm& help = *owned;
+    THelpForm help(*c.table, nullptr);
     QPointer<QWidget> sub;
     QString subTitle;
     bool rightClass = false, ownedByHelp = false, helpStillOpen = false, backOnHelp = false;
@@ -345,24 +329,24 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
         if (top == &help) return false;
         sub = top;
         subTitle = top->windowTitle();
-        rightClass = c.isSub(top);
+        auto* form = qobject_cast<THelpForm*>(top);
+        rightClass = form != nullptr && &form->Table() == c.Button().opens;
         ownedByHelp = top->parentWidget() == &help;
         helpStillOpen = help.isVisible();
-        auto* form = qobject_cast<THelpForm*>(top);
         if (byCloseBox || !form)
           top->close();
         else
           form->CloseButton()->click();
         return true;
       });
-      help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName))->click();
+      help.findChild<QPushButton*>(c.ButtonName())->click();
       backOnHelp = QApplication::activeModalWidget() == &help;
       help.CloseButton()->click();
       return true;
     });
     help.exec();
 
-    EXPECT_EQ(subTitle, Q(c.caption));
+    EXPECT_EQ(subTitle, c.Caption());
     EXPECT_TRUE(rightClass);
     EXPECT_TRUE(ownedByHelp);
     EXPECT_TRUE(helpStillOpen) << "the measures instructions stay open underneath";
@@ -375,8 +359,7 @@ TEST_P(MeasuresHelp, SmallButtonOpensItsDialogOnTopAndFreesIt) {
 // and leaves nothing behind.
 TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
   const TSubDialogCase& c = GetParam();
-  std::unique_ptr<THelpForm> owned(c.make(nullptr));
-  THelpForm& help = *owned;
+  THelpForm help(*c.table, nullptr);
   help.show();
   for (int round = 0; round < 3; ++round) {
     QPointer<QWidget> sub;
@@ -384,11 +367,11 @@ TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
     WhenModal([&](QWidget* top) {
       sub = top;
       opened = true;
-      EXPECT_EQ(top->windowTitle(), Q(c.caption));
+      EXPECT_EQ(top->windowTitle(), c.Caption());
       top->close();
       return true;
     });
-    QPushButton* button = help.findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
+    QPushButton* button = help.findChild<QPushButton*>(c.ButtonName());
     ASSERT_NE(button, nullptr);
     button->click();
     EXPECT_TRUE(opened) << "round " << round;
@@ -397,31 +380,15 @@ TEST_P(MeasuresHelp, EachOpeningMakesAFreshDialog) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flox03, MeasuresHelp,
-    ::testing::Values(
-        TSubDialogCase{"Special", Maker<TFlox03Help3Form>(), QSize(18, 15), 0, "BitBtn1",
-                       "2. Ειδικά προληπτικά μέτρα.", "Ειδικά προληπτικά μέτρα", Is<TFlox03Help31Form>},
-        TSubDialogCase{"Suppression", Maker<TFlox03Help3Form>(), QSize(18, 15), 1, "BitBtn2",
-                       "3. Κατασταλτικά μέτρα", "Κατασταλτικά μέτρα", Is<TFlox03Help32Form>}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The industry study's measures instructions open theirs the same way.
-INSTANTIATE_TEST_SUITE_P(
-    Flox06, MeasuresHelp,
-    ::testing::Values(
-        TSubDialogCase{"Special", Maker<TFlox06Help4>(), QSize(20, 15), 0, "BitBtn1",
-                       "2. Ειδικά προληπτικά μέτρα.", "Ειδικά προληπτικά μέτρα", Is<TFlox06Help41>},
-        TSubDialogCase{"Suppression", Maker<TFlox06Help4>(), QSize(20, 15), 1, "BitBtn2",
-                       "3. Κατασταλτικά μέτρα", "Κατασταλτικά μέτρα", Is<TFlox06Help42>}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Families, MeasuresHelp, ::testing::ValuesIn(AllSmallButtons()),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(MeasuresHelpHandlers, OutOfRangeButtonOpensNothing) {
-  TFlox03Help3Form help(nullptr);
+  THelpForm help(flox03::kHelp3, nullptr);
   EXPECT_EQ(help.OpenSubDialog(-1), -1);
   EXPECT_EQ(help.OpenSubDialog(2), -1);
   EXPECT_EQ(help.SmallButton(2), nullptr);
-  TFlox03Help1Form plain(nullptr);
+  THelpForm plain(flox03::kHelp1, nullptr);
   EXPECT_EQ(plain.OpenSubDialog(0), -1);
   EXPECT_EQ(plain.SmallButton(0), nullptr);
 }
@@ -444,7 +411,7 @@ TEST(ExecAndFree, FreesTheDialogWhenShowingItFails) {
 
 TEST(ExecAndFree, CopesWithADialogItsOwnerFreedMeanwhile) {
   auto* owner = new QWidget;
-  QPointer<QDialog> dialog = new TFlox03Help2Form(owner);
+  QPointer<QDialog> dialog = new THelpForm(flox03::kHelp2, owner);
   WhenModal([&](QWidget* top) {
     if (top != dialog) return false;
     top->close();
@@ -456,17 +423,18 @@ TEST(ExecAndFree, CopesWithADialogItsOwnerFreedMeanwhile) {
 }
 
 
-TEST(ShowModalHelp, CreatesOwnedDialogAndFreesIt) {
+TEST(ShowHelp, CreatesTheTablesDialogOwnedAndFreesIt) {
   QWidget owner;
   QPointer<QWidget> seen;
   WhenModal([&](QWidget* top) {
     seen = top;
     EXPECT_EQ(top->parentWidget(), &owner);
-    EXPECT_NE(qobject_cast<TFlox03Help1Form*>(top), nullptr);
+    auto* help = qobject_cast<THelpForm*>(top);
+    EXPECT_TRUE(help != nullptr && &help->Table() == &flox03::kHelp1);
     top->close();
     return true;
   });
-  dlg::ShowModalHelp<TFlox03Help1Form>(&owner);
+  dlg::ShowHelp(flox03::kHelp1, &owner);
   EXPECT_TRUE(seen.isNull());
   EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty());
 }

@@ -1,6 +1,6 @@
-// The hotel study's data-entry dialog: its window and tabs, the help of its
-// first three tabs only, and the edit action that stores every tab into the
-// hotel study's own records (slots 14 to 19), never into the general study's.
+// The hotel study's edit action stores every tab into the hotel study's own
+// records (slots 14 to 19), its extinguisher tabs too, never into the
+// general study's.
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/controls.h"
-#include "dialogs/flox07/flox07_help.h"
-#include "dialogs/flox07/flox07_indata.h"
+#include "dialogs/entry_dialog.h"
+#include "dialogs/entry_page.h"
 #include "entry/study_document.h"
 #include "entry_test_support.h"
 
@@ -26,47 +26,6 @@ T* Find(QWidget* root, const char* name) {
   return root->findChild<T*>(QString::fromLatin1(name));
 }
 
-TEST(HotelInData, SizeableWindowOfSixTabsOpeningOnTheFirst) {
-  TFlox07InData dialog;
-  EXPECT_EQ(dialog.windowTitle(), Q("Δεδομένα Ενεργητικής Πυροπροστασίας Υφιστάμενα Ξενοδοχεία"));
-  EXPECT_EQ(dialog.size(), QSize(698, 550));
-  EXPECT_NE(dialog.minimumSize(), dialog.maximumSize()) << "a sizeable window";
-  const char* const captions[] = {"Επιχείρηση", "Οικοδομική Σύσταση", "Μέτρα Πυροπροστασίας",
-                                  "Πυροσβεστήρες", "Πυροσβεστήρες", "Ομάδες Πυρόσβεσης"};
-  ASSERT_EQ(dialog.PageCount(), 6);
-  for (int tab = 0; tab < 6; ++tab) EXPECT_EQ(dialog.PageControl1->tabText(tab), Q(captions[tab])) << tab;
-  // The extinguisher tabs are the general study's pages.
-  EXPECT_NE(dynamic_cast<TFlox03Page4Frame*>(dialog.Page(3)), nullptr);
-  EXPECT_NE(dynamic_cast<TFlox03Page5Frame*>(dialog.Page(4)), nullptr);
-  dialog.PageControl1->setCurrentIndex(5);
-  dialog.show();
-  EXPECT_EQ(dialog.PageControl1->currentIndex(), 0);
-  dialog.hide();
-}
-
-TEST(HotelInData, HelpOnTheFirstThreeTabsOnly) {
-  TFlox07InData dialog;
-  for (int tab = 0; tab < 6; ++tab) {
-    dialog.PageControl1->setCurrentIndex(tab);
-    QWidget* seen = nullptr;
-    bool right = false;
-    TModalWatcher watcher(
-        [&](QWidget* modal) {
-          seen = modal;
-          right = (tab == 0 && dynamic_cast<TFlox07Help1Form*>(modal)) ||
-                  (tab == 1 && dynamic_cast<TFlox07Help2*>(modal)) || (tab == 2 && dynamic_cast<TFlox07Help3*>(modal));
-          EXPECT_EQ(modal->windowTitle(), Q("Οδηγίες συμπλήρωσης εντύπου"));
-          modal->close();
-        },
-        &dialog);
-    dialog.HelpBtnClick();
-    QApplication::processEvents();
-    EXPECT_EQ(watcher.Seen(), tab < 3) << "tab " << tab;
-    if (tab < 3) EXPECT_TRUE(right) << "tab " << tab;
-    EXPECT_TRUE(dialog.findChildren<QDialog*>().isEmpty()) << "the help dialog is freed";
-  }
-}
-
 TEST(HotelEditStudy, EveryTabStoresIntoTheHotelRecordsOnly) {
   TFlox03Pages study;
   study.Slot(4).Set("Poso1", "7");
@@ -75,15 +34,15 @@ TEST(HotelEditStudy, EveryTabStoresIntoTheHotelRecordsOnly) {
   study.Slot(19).Set("Egkrish", Cp("Νάξος"));
   int openedOn = -1;
   TModalWatcher watcher([&](QWidget* modal) {
-    auto* dialog = dynamic_cast<TFlox07InData*>(modal);
+    auto* dialog = dynamic_cast<TEntryDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     openedOn = dialog->PageControl1->currentIndex();
-    Type(Find<QWidget>(dialog->Flox07Page1Frame1, "Edit7"), Q("4012"));
-    Type(Find<QWidget>(dialog->Flox07Page2Frame1, "Edit3"), Q("3"));
-    Find<QCheckBox>(dialog->Flox07Page3Frame1, "CheckBox21")->setChecked(true);
-    Type(Find<QWidget>(dialog->Flox03Page4Frame1, "Edit1"), Q("22"));
-    Type(Find<QWidget>(dialog->Flox03Page5Frame1, "Edit1"), Q("ΤΣ"));
-    Type(Find<QWidget>(dialog->Flox07Page6Frame1, "Edit31"), Q("Μηχανοστάσιο ανελκυστήρα"));
+    Type(Find<QWidget>(dialog->Page(0), "Edit7"), Q("4012"));
+    Type(Find<QWidget>(dialog->Page(1), "Edit3"), Q("3"));
+    Find<QCheckBox>(dialog->Page(2), "CheckBox21")->setChecked(true);
+    Type(Find<QWidget>(dialog->Page(3), "Edit1"), Q("22"));
+    Type(Find<QWidget>(dialog->Page(4), "Edit1"), Q("ΤΣ"));
+    Type(Find<QWidget>(dialog->Page(5), "Edit31"), Q("Μηχανοστάσιο ανελκυστήρα"));
     dialog->CloseBtn->click();
   });
   study.EditStudy(4);

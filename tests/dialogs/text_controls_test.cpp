@@ -239,11 +239,15 @@ TEST_P(MixedInput, KeepsWhatTheCodePageHoldsAndTellsTheRest) {
     if (paste || !QString(Q(c.in)).contains(QLatin1Char('\n'))) {  // Return types no line into an edit
       EXPECT_EQ(dlg::ToRecordBytes(editText), entrytest::Cp(c.edit)) << "paste " << paste;
       // Typing tells the last character left out; a paste tells them all.
-      if (paste) EXPECT_EQ(editNotice, notice);
+      if (paste) {
+        EXPECT_EQ(editNotice, notice);
+      }
       EXPECT_EQ(editNotice.isEmpty(), notice.isEmpty()) << "paste " << paste;
     }
     EXPECT_EQ(dlg::ToRecordBytes(memoText), entrytest::Cp(c.memo)) << "paste " << paste;
-    if (paste) EXPECT_EQ(memoNotice, notice);
+    if (paste) {
+      EXPECT_EQ(memoNotice, notice);
+    }
     EXPECT_EQ(memoNotice.isEmpty(), notice.isEmpty()) << "paste " << paste;
   }
 }

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "entry/study_document.h"
+#include "entry/study_families.h"
 #include "entry/study_test_support.h"
 #include "platform/platform.h"
 #include "records/cp1253.h"
@@ -460,6 +462,45 @@ TEST(PdfExport, RefusesBadArgumentsAndNeverCreatesTheStudyFile) {
   EXPECT_TRUE(status == FLOX_OK || status == FLOX_ERR_RENDER) << status;
   EXPECT_EQ(status == FLOX_OK, std::filesystem::exists(pdf));
   EXPECT_FALSE(std::filesystem::exists(study));
+}
+
+// ---- study types --------------------------------------------------------------
+
+// The list a host gets is the family table's: every type once in type order,
+// the only types the other calls take, each with its family's slots and the
+// legal text a new study of the type holds exactly where the list says.
+TEST(StudyTypes, ListTheFamilyTablesTypesAsANewStudyOfEachHasThem) {
+  char* text = Flox03StudyTypes();
+  ASSERT_NE(text, nullptr);
+  const auto types = ordered_json::parse(text);
+  Flox03Free(text);
+  EXPECT_EQ(Flox03LastStatus(), FLOX_OK);
+  std::set<int> listed;
+  int previous = 0;
+  for (const auto& t : types) {
+    const int type = t.at("type").get<int>();
+    EXPECT_GT(type, previous) << "in type order, each once";
+    previous = type;
+    listed.insert(type);
+    EXPECT_FALSE(t.at("name").get<std::string>().empty());
+    const TStudyFamily* family = FindStudyFamily(static_cast<std::uint8_t>(type));
+    ASSERT_NE(family, nullptr);
+    EXPECT_EQ(t.at("slots").get<std::vector<int>>(), family->Slots());
+    TFlox03Pages study;
+    study.ApplyTypeDefaults(static_cast<std::uint8_t>(type));
+    const std::string held = study.Slot(t.at("legalSlot").get<int>()).Get(t.at("legalField").get<std::string>());
+    EXPECT_EQ(Cp1253ToUtf8(held), t.at("legalText").is_null() ? "" : t.at("legalText").get<std::string>()) << type;
+  }
+  EXPECT_EQ(listed, (std::set<int>{1, 2, 3, 4}));
+  const TempDir dir;
+  for (int type = 0; type < 256; ++type) {
+    const std::string pdf = dir / "t.pdf";
+    const int status = Flox03ExportPdf((dir / "none.flx").c_str(), static_cast<std::uint32_t>(type), pdf.c_str());
+    EXPECT_EQ(status != FLOX_ERR_ARGUMENT, listed.count(type) == 1) << type << ": " << Flox03LastError();
+    if (type == 5) {
+      EXPECT_NE(std::string(Flox03LastError()).find("1, 2, 3, 4"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

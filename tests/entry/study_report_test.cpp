@@ -1,20 +1,18 @@
 // The study document's whole-report actions: the records of the study
-// type's family go through the report assembly to the preview, the printer
-// or a PDF file; a type without a report builds nothing.
+// type's family go through the page pipeline to the preview, the printer or
+// a PDF file, with the cursor of each; a type without a report builds
+// nothing.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <vector>
 
 #include "entry/study_document.h"
+#include "entry/study_families.h"
 #include "platform/platform.h"
 #include "records/cp1253.h"
-#include "report/flox03/flox03_report.h"
-#include "report/flox07/flox07_report.h"
 #include "reportengine/output.h"
 #include "support/pdf_text.h"
 
@@ -24,13 +22,6 @@ std::string Cp(const char* utf8) {
   std::string out;
   EXPECT_TRUE(Utf8ToCp1253(utf8, out)) << utf8;
   return out;
-}
-
-bool NoReportFormLeft() {
-  return Flox03Page1Preview == nullptr && Flox03Page2Preview == nullptr && Flox03Page3Preview == nullptr &&
-         Flox03Page4Preview == nullptr && Flox03Page5Preview == nullptr && Flox03Page6Preview == nullptr &&
-         Flox03Page7aPreview == nullptr && Flox03Page7bPreview == nullptr && Flox07Page1Preview == nullptr &&
-         Flox07Page2Preview == nullptr && Flox07Page3Preview == nullptr && Flox07Page6Preview == nullptr;
 }
 
 // A general study whose slots 4 and 5 and whose hotel slots 17 and 18 hold
@@ -44,10 +35,7 @@ struct TStudyReport : testing::Test {
     study.Rec<TFlox03Pg4Data>(17).Set("Comments1", Cp("Διάδρομος δωματίων"));
     study.Rec<TFlox03Pg5Data>(18).Set("Comments20", Cp("Λεβητοστάσιο"));
   }
-  void TearDown() override {
-    EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default);
-    EXPECT_TRUE(NoReportFormLeft());
-  }
+  void TearDown() override { EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default); }
   TFlox03Pages study;
 };
 
@@ -127,79 +115,22 @@ TEST_F(TStudyReport, PdfExportWritesTheReportOrSaysWhyNot) {
   EXPECT_FALSE(error.empty());
 }
 
-// Each family's report shows its own six records, each field on its page and
-// on no other, and nothing of the other family's extinguisher records
-// (slots 4 and 5 of the general study, 17 and 18 of the hotel study).
-struct TFamilyCase {
-  std::uint8_t type;
-  std::vector<int> pageSlots;     // in page order
-  std::vector<int> foreignSlots;  // records of the same classes the report must not use
-  std::map<int, std::set<std::string>> unprinted;  // by slot
-};
-
-class FamilyReport : public testing::TestWithParam<TFamilyCase> {};
-
-// A value no fixed text holds: a marker letter and three digits, the slot
-// and the field's position. Fields too short for it get their marker letter
-// and as many digits as fit; characters a Greek letter. Values of five
-// characters are unique in the study.
-std::string Marked(int slot, std::size_t index, std::size_t maxLen) {
-  const std::string digits = std::to_string(100 + (slot * 37 + static_cast<int>(index)) % 900);
-  if (maxLen == 1) return Cp("Ψ");
-  if (maxLen < 5) return Cp("Ω") + digits.substr(0, maxLen - 1);
-  return Cp(slot <= 13 ? "Ψ" : "Φ") + std::string(1, static_cast<char>('A' + slot % 26)) + digits;
+// Preview shows the default cursor; print keeps the hourglass for the family
+// that prints with it; after every action the cursor is the default again.
+TEST_F(TStudyReport, TheCursorWhileThePagesGoOut) {
+  for (const TStudyFamily& family : StudyFamilies()) {
+    const std::uint8_t type = family.types.front().type;
+    qr::TCaptureSink sink;
+    study.PreviewReport(type);
+    EXPECT_EQ(platform::ScreenCursor(), platform::TCursor::Default);
+    study.PrintReport(type);
+    ASSERT_EQ(sink.Runs().size(), 2u) << family.name;
+    EXPECT_EQ(sink.Runs()[0].cursor, platform::TCursor::Default) << family.name;
+    EXPECT_EQ(sink.Runs()[1].cursor,
+              family.hourglassWhilePrinting ? platform::TCursor::Hourglass : platform::TCursor::Default)
+        << family.name;
+  }
+  EXPECT_TRUE(FindStudyFamily(1)->hourglassWhilePrinting) << "the general study prints with the hourglass";
 }
-
-TEST_P(FamilyReport, EveryFieldOnItsOwnPageAndNothingOfTheOtherFamily) {
-  const TFamilyCase& c = GetParam();
-  TFlox03Pages study;
-  for (int slot = 1; slot <= 19; ++slot) {
-    TPageRecord& record = study.Slot(slot);
-    for (std::size_t i = 0; i < record.PropCount(); ++i)
-      record.Set(i, Marked(slot, i, record.Class().props[i].maxLen));
-  }
-  qr::TCaptureSink sink;
-  study.PreviewReport(c.type);
-  ASSERT_EQ(sink.Runs().size(), 1u);
-  const QByteArray& pdf = sink.Runs().front().pdf;
-  const int pages = PdfPageCount(pdf);
-  ASSERT_EQ(pages, c.type == 4 ? 6 : 7);
-  std::vector<std::string> texts;
-  for (int page = 1; page <= pages; ++page) texts.push_back(QString::fromStdString(PdfPageText(pdf, page)).simplified().toStdString());
-  for (std::size_t p = 0; p < c.pageSlots.size(); ++p) {
-    const TPageRecord& record = study.Slot(c.pageSlots[p]);
-    const auto unprinted = c.unprinted.count(c.pageSlots[p]) ? c.unprinted.at(c.pageSlots[p]) : std::set<std::string>();
-    for (std::size_t i = 0; i < record.PropCount(); ++i) {
-      const TPropInfo& prop = record.Class().props[i];
-      if (prop.kind == TPropKind::Char) continue;
-      const std::string value = Cp1253ToUtf8(record.Get(i));
-      for (std::size_t page = 0; page < texts.size(); ++page) {
-        const bool here = texts[page].find(value) != std::string::npos;
-        // Short values may recur; they are only looked for on their own page.
-        if (page == p && unprinted.count(prop.name) == 0) {
-          EXPECT_TRUE(here) << "slot " << c.pageSlots[p] << " " << prop.name;
-        } else if (prop.maxLen >= 5) {
-          EXPECT_FALSE(here) << "slot " << c.pageSlots[p] << " " << prop.name << " also on page " << page + 1;
-        }
-      }
-    }
-  }
-  for (const int slot : c.foreignSlots) {
-    const TPageRecord& record = study.Slot(slot);
-    for (std::size_t i = 0; i < record.PropCount(); ++i) {
-      if (record.Class().props[i].maxLen < 5) continue;
-      const std::string value = Cp1253ToUtf8(record.Get(i));
-      for (const std::string& text : texts) EXPECT_EQ(text.find(value), std::string::npos) << "slot " << slot;
-    }
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Families, FamilyReport,
-    testing::Values(TFamilyCase{1, {1, 2, 3, 4, 5, 6}, {17, 18},
-                                {{1, {"NumMhtrwou", "NameIdiokthth"}}, {2, {"NumberOfFloorsOfOrganization"}},
-                                 {5, {"Eidos25", "aa25"}}}},
-                    TFamilyCase{4, {14, 15, 16, 17, 18, 19}, {4, 5}, {{18, {"Eidos25", "aa25"}}}}),
-    [](const testing::TestParamInfo<TFamilyCase>& info) { return "StudyType" + std::to_string(info.param.type); });
 
 }  // namespace

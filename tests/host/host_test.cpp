@@ -133,8 +133,8 @@ TEST(SharedLibrary, ExportsNothingOfItsOwnButTheCFunctions) {
     if (!standard && !linker) own.insert(name);
   }
   EXPECT_EQ(own, (std::set<std::string>{"Flox03A", "InitDll", "Flox03ExportJson", "Flox03ImportJson",
-                                        "Flox03ExportPdf", "Flox03CheckFit", "Flox03LastError", "Flox03LastStatus",
-                                        "Flox03Free"}));
+                                        "Flox03ExportPdf", "Flox03CheckFit", "Flox03StudyTypes", "Flox03LastError",
+                                        "Flox03LastStatus", "Flox03Free"}));
 }
 
 class SharedLibraryNewFile : public testing::TestWithParam<std::uint32_t> {};
@@ -408,7 +408,9 @@ TEST(Flox03Program, PdfNeverCreatesTheStudyFile) {
   const Outcome run = RunFlox03({"pdf", dir / "study.flx", "--type", "1", "-o", dir / "out.pdf"});
   EXPECT_FALSE(std::filesystem::exists(dir / "study.flx"));
   EXPECT_EQ(run.status == 0, std::filesystem::exists(dir / "out.pdf")) << run.err;
-  if (run.status != 0) EXPECT_NE(run.err, "");
+  if (run.status != 0) {
+    EXPECT_NE(run.err, "");
+  }
 }
 
 TEST(Flox03Program, CheckListsTheFieldsCutOnPaperWithStatusThree) {

@@ -1,9 +1,9 @@
-// The report pages as the report tests walk them: how to
-// make each form and a record for it, how to fill one from the other, and
-// which record fields the page leaves out.
+// The report pages as the report tests walk them, from the family table:
+// every page of every family's whole report once, with the record class
+// that fills it, and values that show where they print.
 #pragma once
 
-#include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -12,112 +12,46 @@
 
 #include <gtest/gtest.h>
 
+#include "entry/study_families.h"
 #include "records/cp1253.h"
 #include "records/page_record.h"
-#include "report/flox03/flox03_report.h"
-#include "report/flox06/flox06_report.h"
-#include "report/flox07/flox07_report.h"
+#include "records/study_slots.h"
+#include "report/report_assembly.h"
 
 namespace reporttest {
 
 struct TPageCase {
-  const char* name;
-  std::function<std::unique_ptr<TReportPageForm>()> makeForm;
-  // Null for the fixed annex pages, which have no record.
-  std::function<std::unique_ptr<TPageRecord>()> makeRecord;
-  std::function<void(TReportPageForm&, const TPageRecord&)> fill;
-  std::set<std::string> unprinted;  // record fields the page does not print
+  std::string name;          // the form's name
+  const qr::TPageDef* page;
+  int slot;                  // the first slot that fills it; 0: a fixed page
+  TPageRecord Record() const { return TPageRecord(StudySlotClass(slot)); }
 };
 
-template <class Form, class Record>
-TPageCase FilledPage(const char* name, std::set<std::string> unprinted) {
-  return {name, [] { return std::make_unique<Form>(); }, [] { return std::make_unique<TPageRecord>(Record::ClassInfo()); },
-          [](TReportPageForm& form, const TPageRecord& record) {
-            static_cast<Form&>(form).FillFromRecord(record);
-          },
-          std::move(unprinted)};
+// Every page of every family's report once (a page two families share comes
+// once), filled pages only or all of them.
+inline std::vector<TPageCase> ReportPages(bool withFixedPages) {
+  std::vector<TPageCase> pages;
+  std::set<const qr::TPageDef*> seen;
+  for (const TStudyFamily& family : StudyFamilies()) {
+    for (const rpt::TReportPageRef& ref : family.report) {
+      if ((ref.slot == 0 && !withFixedPages) || !seen.insert(ref.page).second) continue;
+      pages.push_back({ref.page->formName, ref.page, ref.slot});
+    }
+  }
+  return pages;
 }
 
-template <class Form>
-TPageCase FixedPage(const char* name) {
-  return {name, [] { return std::make_unique<Form>(); }, nullptr, nullptr, {}};
-}
-
-inline const std::vector<TPageCase>& FilledPages() {
-  static const std::vector<TPageCase> pages = {
-      FilledPage<TFlox03Page1Preview, TFlox03Pg1Data>("Page1", {"NumMhtrwou", "NameIdiokthth"}),
-      FilledPage<TFlox03Page2Preview, TFlox03Pg2Data>("Page2", {"NumberOfFloorsOfOrganization"}),
-      FilledPage<TFlox03Page3Preview, TFlox03Pg3Data>("Page3", {}),
-      FilledPage<TFlox03Page4Preview, TFlox03Pg4Data>("Page4", {}),
-      FilledPage<TFlox03Page5Preview, TFlox03Pg5Data>("Page5", {"Eidos25", "aa25"}),
-      FilledPage<TFlox03Page6Preview, TFlox03Pg6Data>("Page6", {}),
+// The fields a record holds that no page of the report prints, by record class.
+inline const std::set<std::string>& Unprinted(const TRecordClass& cls) {
+  static const std::map<std::string, std::set<std::string>> unprinted = {
+      {"TFlox03Pg1Data", {"NumMhtrwou", "NameIdiokthth"}},
+      {"TFlox03Pg2Data", {"NumberOfFloorsOfOrganization"}},
+      {"TFlox03Pg5Data", {"Eidos25", "aa25"}},
+      {"TFlox06Pg5Data", {"Symbol19", "Poso19", "Use19", "Time19", "Comments19"}},
   };
-  return pages;
-}
-
-// The hotel study's own pages (its pages 4 and 5 are the general study's);
-// they print every field of their records.
-inline const std::vector<TPageCase>& HotelPages() {
-  static const std::vector<TPageCase> pages = {
-      FilledPage<TFlox07Page1Preview, TFlox07Pg1Data>("HotelPage1", {}),
-      FilledPage<TFlox07Page2Preview, TFlox07Pg2Data>("HotelPage2", {}),
-      FilledPage<TFlox07Page3Preview, TFlox07Pg3Data>("HotelPage3", {}),
-      FilledPage<TFlox07Page6Preview, TFlox07Pg6Data>("HotelPage6", {}),
-  };
-  return pages;
-}
-
-// The hotel study's six pages in record order: its own pages 1 to 3, the
-// general study's pages 4 and 5, its own page 6.
-inline const std::vector<TPageCase>& HotelFamilyPages() {
-  static const std::vector<TPageCase> pages = {HotelPages()[0],   HotelPages()[1],   HotelPages()[2],
-                                               FilledPages()[3], FilledPages()[4], HotelPages()[3]};
-  return pages;
-}
-
-inline const std::vector<TPageCase>& AllPages() {
-  static const std::vector<TPageCase> pages = [] {
-    std::vector<TPageCase> all = FilledPages();
-    all.push_back(FixedPage<TFlox03Page7aPreview>("Page7a"));
-    all.push_back(FixedPage<TFlox03Page7bPreview>("Page7b"));
-    return all;
-  }();
-  return pages;
-}
-
-// The industry study: pages 1 to 7 filled from records 1 to 7, page 8 with
-// the seventh record's Texnikes, pages 9 to 15 fixed.
-inline const std::vector<TPageCase>& IndustryFilledPages() {
-  static const std::vector<TPageCase> pages = {
-      FilledPage<TFlox06Page1Preview, TFlox06Pg1Data>("Industry1", {}),
-      FilledPage<TFlox06Page2Preview, TFlox06Pg2Data>("Industry2", {}),
-      FilledPage<TFlox06Page3Preview, TFlox06Pg3Data>("Industry3", {}),
-      FilledPage<TFlox06Page4Preview, TFlox06Pg4Data>("Industry4", {}),
-      FilledPage<TFlox06Page5Preview, TFlox06Pg5Data>("Industry5",
-                                                      {"Symbol19", "Poso19", "Use19", "Time19", "Comments19"}),
-      FilledPage<TFlox06Page6Preview, TFlox06Pg6Data>("Industry6", {}),
-      FilledPage<TFlox06Page7Preview, TFlox06Pg7Data>("Industry7", {"Texnikes"}),
-  };
-  return pages;
-}
-
-inline const std::vector<TPageCase>& IndustryAnnexPages() {
-  static const std::vector<TPageCase> pages = {
-      FixedPage<TFlox06Page8Preview>("Industry8"),   FixedPage<TFlox06Page9Preview>("Industry9"),
-      FixedPage<TFlox06Page10Preview>("Industry10"), FixedPage<TFlox06Page11Preview>("Industry11"),
-      FixedPage<TFlox06Page12Preview>("Industry12"), FixedPage<TFlox06Page13Preview>("Industry13"),
-      FixedPage<TFlox06Page14Preview>("Industry14"), FixedPage<TFlox06Page15Preview>("Industry15"),
-  };
-  return pages;
-}
-
-inline const std::vector<TPageCase>& IndustryAllPages() {
-  static const std::vector<TPageCase> pages = [] {
-    std::vector<TPageCase> all = IndustryFilledPages();
-    for (const TPageCase& page : IndustryAnnexPages()) all.push_back(page);
-    return all;
-  }();
-  return pages;
+  static const std::set<std::string> none;
+  const auto it = unprinted.find(cls.className);
+  return it != unprinted.end() ? it->second : none;
 }
 
 inline void PrintTo(const TPageCase& page, std::ostream* out) { *out << page.name; }

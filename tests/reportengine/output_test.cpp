@@ -34,20 +34,14 @@ std::string Cp(const char* utf8) {
 
 // --- the capture sink ---------------------------------------------------------
 
-TEST(CaptureSink, RecordsEveryPreviewAndPrintOfPagesAndComposites) {
+TEST(CaptureSink, RecordsEveryPreviewAndPrintOfPagesAndWholeReports) {
   qr::TQuickRep page(kCaptionPage);
   page.SetCaption("Title", Cp("Μία σελίδα"));
-  qr::TQRCompositeReport composite;
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    sender.Add(&page);
-    sender.Add(&page);
-  };
-
   qr::TCaptureSink sink;
   EXPECT_EQ(qr::TCaptureSink::Current(), &sink);
   page.Print();
   page.Preview();
-  composite.Print();
+  qr::RunOutput(qr::TOutputAction::Print, {&page, &page});
   ASSERT_EQ(sink.Runs().size(), 3u);
   const struct {
     qr::TOutputAction action;
@@ -66,14 +60,9 @@ TEST(CaptureSink, RecordsEveryPreviewAndPrintOfPagesAndComposites) {
 TEST(CaptureSink, ImagesOnRequestOnePerPageAtTheAskedResolution) {
   qr::TQuickRep a(kCaptionPage), b(kCaptionPage);
   a.SetCaption("Title", Cp("Πρώτη"));
-  qr::TQRCompositeReport composite;
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    sender.Add(&a);
-    sender.Add(&b);
-  };
   qr::TCaptureSink sink;
   sink.SetCaptureImages(40);
-  composite.Preview();
+  qr::RunOutput(qr::TOutputAction::Preview, {&a, &b});
   ASSERT_EQ(sink.Runs().size(), 1u);
   const auto& images = sink.Runs()[0].images;
   ASSERT_EQ(images.size(), 2u);

@@ -1,5 +1,5 @@
-// Page reports (captions, names) and composite reports (order, rebuilding
-// at every run, empty lists).
+// Page reports (captions, names) and whole reports as lists of them (order,
+// empty lists).
 #include <stdexcept>
 #include <string>
 
@@ -115,145 +115,49 @@ TEST(QuickRepCaptions, TwoElementsOfOneNameAreAFaultOfTheDescription) {
   EXPECT_THROW(qr::TQuickRep rep(def), std::invalid_argument);
 }
 
-// --- composite reports -----------------------------------------------------
+// --- whole reports: lists of page reports ---------------------------------
 
-class CompositeReport : public ::testing::Test {
- protected:
-  CompositeReport() : first(kCaptionPage), second(kCaptionPage), third(kCaptionPage) {
-    first.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΠΡΩΤΗ"));
-    second.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ"));
-    third.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΤΡΙΤΗ"));
-  }
-  // The caption of each page of a PDF, in page order.
-  static std::vector<std::string> PageTitles(const QByteArray& pdf) {
-    std::vector<std::string> titles;
-    const int pages = PdfPageCount(pdf);
-    for (int page = 1; page <= pages; ++page) {
-      const std::string text = PdfPageText(pdf, page);
-      for (const char* title : {"ΣΕΛΙΔΑ ΠΡΩΤΗ", "ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ", "ΣΕΛΙΔΑ ΤΡΙΤΗ"}) {
-        if (text.find(title) != std::string::npos) titles.emplace_back(title);
-      }
+// The caption of each page of a PDF, in page order.
+std::vector<std::string> PageTitles(const QByteArray& pdf) {
+  std::vector<std::string> titles;
+  for (int page = 1; page <= PdfPageCount(pdf); ++page) {
+    const std::string text = PdfPageText(pdf, page);
+    for (const char* title : {"ΣΕΛΙΔΑ ΠΡΩΤΗ", "ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ", "ΣΕΛΙΔΑ ΤΡΙΤΗ"}) {
+      if (text.find(title) != std::string::npos) titles.emplace_back(title);
     }
-    return titles;
   }
+  return titles;
+}
 
-  qr::TQuickRep first, second, third;
-  qr::TQRCompositeReport composite;
+TEST(WholeReport, PagesRunInListOrderAsOneDocumentAndAnEmptyListProducesNothing) {
+  qr::TQuickRep first(kCaptionPage), second(kCaptionPage), third(kCaptionPage);
+  first.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΠΡΩΤΗ"));
+  second.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ"));
+  third.SetCaption("Title", Cp("ΣΕΛΙΔΑ ΤΡΙΤΗ"));
   qr::TCaptureSink sink;
-};
-
-TEST_F(CompositeReport, EachRunRebuildsTheListAndKeepsItsOrder) {
-  int run = 0;
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    EXPECT_EQ(&sender, &composite);
-    EXPECT_TRUE(sender.Reports().empty()) << "the list is emptied before the handler runs";
-    ++run;
-    if (run == 1) {
-      sender.Add(&third);
-      sender.Add(&first);
-    } else if (run == 2) {
-      sender.Add(&second);
-    } else {
-      sender.Add(&first);
-      sender.Add(&second);
-      sender.Add(&third);
-    }
-  };
-  composite.Preview();
-  composite.Print();
-  composite.Preview();
-  ASSERT_EQ(run, 3);
-  ASSERT_EQ(sink.Runs().size(), 3u);
-
-  const struct {
-    qr::TOutputAction action;
-    std::vector<std::string> titles;
-  } expected[] = {
-      {qr::TOutputAction::Preview, {"ΣΕΛΙΔΑ ΤΡΙΤΗ", "ΣΕΛΙΔΑ ΠΡΩΤΗ"}},
-      {qr::TOutputAction::Print, {"ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ"}},
-      {qr::TOutputAction::Preview, {"ΣΕΛΙΔΑ ΠΡΩΤΗ", "ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ", "ΣΕΛΙΔΑ ΤΡΙΤΗ"}},
-  };
-  for (std::size_t i = 0; i < 3; ++i) {
-    SCOPED_TRACE(i);
-    const qr::TCapturedRun& r = sink.Runs()[i];
-    EXPECT_EQ(r.action, expected[i].action);
-    EXPECT_EQ(r.pageCount, static_cast<int>(expected[i].titles.size()));
-    // One document whose pages run on: one sheet per page report, in order.
-    EXPECT_EQ(PdfPageCount(r.pdf), r.pageCount);
-    EXPECT_EQ(PageTitles(r.pdf), expected[i].titles);
-  }
-  EXPECT_EQ(composite.Reports(), (std::vector<qr::TQuickRep*>{&first, &second, &third}));
-}
-
-TEST_F(CompositeReport, AnEmptyListProducesNothing) {
-  composite.Preview();  // no handler at all
-  composite.Print();
-  int calls = 0;
-  composite.OnAddReports = [&](qr::TQRCompositeReport&) { ++calls; };
-  composite.Preview();
-  composite.Print();
-  EXPECT_EQ(calls, 2);
-  EXPECT_TRUE(sink.Runs().empty());
+  qr::RunOutput(qr::TOutputAction::Preview, {&third, &first});
+  qr::RunOutput(qr::TOutputAction::Print, {});
+  qr::RunOutput(qr::TOutputAction::Print, {&first, &second, &third});
+  ASSERT_EQ(sink.Runs().size(), 2u);
+  EXPECT_EQ(sink.Runs()[0].action, qr::TOutputAction::Preview);
+  EXPECT_EQ(PageTitles(sink.Runs()[0].pdf), (std::vector<std::string>{"ΣΕΛΙΔΑ ΤΡΙΤΗ", "ΣΕΛΙΔΑ ΠΡΩΤΗ"}));
+  EXPECT_EQ(sink.Runs()[1].action, qr::TOutputAction::Print);
+  EXPECT_EQ(sink.Runs()[1].pageCount, 3);
+  EXPECT_EQ(PageTitles(sink.Runs()[1].pdf),
+            (std::vector<std::string>{"ΣΕΛΙΔΑ ΠΡΩΤΗ", "ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ", "ΣΕΛΙΔΑ ΤΡΙΤΗ"}));
 
   QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("empty.pdf"));
+  const QString empty = dir.filePath(QStringLiteral("empty.pdf"));
   QString error;
-  EXPECT_FALSE(composite.ExportPdf(file, &error));
+  EXPECT_FALSE(qr::WritePdf({}, empty, &error));
   EXPECT_FALSE(error.isEmpty());
-  EXPECT_FALSE(QFile::exists(file));
-}
-
-TEST_F(CompositeReport, ExportPdfWritesTheRunsPagesWithoutAWindow) {
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    sender.Add(&second);
-    sender.Add(&first);
-  };
-  QTemporaryDir dir;
+  EXPECT_FALSE(QFile::exists(empty));
   const QString file = dir.filePath(QStringLiteral("Μελέτη.pdf"));
-  QString error;
-  ASSERT_TRUE(composite.ExportPdf(file, &error)) << error.toStdString();
+  ASSERT_TRUE(qr::WritePdf({&second, &first}, file, &error)) << error.toStdString();
   QFile in(file);
   ASSERT_TRUE(in.open(QIODevice::ReadOnly));
   EXPECT_EQ(PageTitles(in.readAll()), (std::vector<std::string>{"ΣΕΛΙΔΑ ΔΕΥΤΕΡΗ", "ΣΕΛΙΔΑ ΠΡΩΤΗ"}));
-  EXPECT_TRUE(sink.Runs().empty()) << "an export is no preview or print run";
-}
-
-TEST_F(CompositeReport, ExportPdfToAPlaceThatCannotBeWrittenFailsClearly) {
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) { sender.Add(&first); };
-  QTemporaryDir dir;
-  // The "folder" is a file: nothing can be written below it.
-  const QString blocker = dir.filePath(QStringLiteral("file"));
-  QFile block(blocker);
-  ASSERT_TRUE(block.open(QIODevice::WriteOnly));
-  block.write("keep");
-  block.close();
-  QString error;
-  EXPECT_FALSE(composite.ExportPdf(blocker + QStringLiteral("/report.pdf"), &error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_FALSE(composite.ExportPdf(QString(), &error));
-  EXPECT_FALSE(error.isEmpty());
-  ASSERT_TRUE(block.open(QIODevice::ReadOnly));
-  EXPECT_EQ(block.readAll(), QByteArray("keep"));
-}
-
-TEST_F(CompositeReport, AHandlerAddingAMissingPageIsRefused) {
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    sender.Add(&first);
-    sender.Add(nullptr);
-  };
-  EXPECT_THROW(composite.Preview(), std::invalid_argument);
-  EXPECT_THROW(composite.Print(), std::invalid_argument);
-  EXPECT_TRUE(sink.Runs().empty());
-  EXPECT_TRUE(composite.Reports().empty());
-}
-
-TEST_F(CompositeReport, AFailingHandlerPassesItsFailureOn) {
-  composite.OnAddReports = [&](qr::TQRCompositeReport& sender) {
-    sender.Add(&first);
-    throw std::runtime_error("page form missing");
-  };
-  EXPECT_THROW(composite.Preview(), std::runtime_error);
-  EXPECT_TRUE(sink.Runs().empty());
+  EXPECT_EQ(sink.Runs().size(), 2u) << "an export is no preview or print run";
 }
 
 }  // namespace
