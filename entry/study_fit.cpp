@@ -1,5 +1,7 @@
 #include "entry/study_fit.h"
 
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <nlohmann/json.hpp>
@@ -9,10 +11,37 @@
 
 namespace {
 
+// What the printed page itself says a data label holds: the fixed text
+// right before it on its line (at most a centimetre away), else the nearest
+// one above it; "" when none.
+std::string PaperCaption(const qr::TPageDef& page, std::size_t label) {
+  constexpr int kNear = 100;
+  const qr::TRectDef& r = page.elements[label].rect;
+  const qr::TElementDef* before = nullptr;
+  const qr::TElementDef* above = nullptr;
+  for (const qr::TElementDef& e : page.elements) {
+    if (e.kind != qr::TElementKind::Label || e.text == nullptr) continue;
+    const qr::TRectDef& t = e.rect;
+    const bool sameLine = t.top < r.top + r.height && r.top < t.top + t.height;
+    const bool sameColumn = t.left < r.left + r.width && r.left < t.left + t.width;
+    const int gap = r.left - (t.left + t.width);
+    if (sameLine && gap >= -1 && gap <= kNear && (before == nullptr || t.left > before->rect.left)) before = &e;
+    if (!sameLine && sameColumn && t.top + t.height <= r.top + 1 && (above == nullptr || t.top > above->rect.top)) {
+      above = &e;
+    }
+  }
+  const qr::TElementDef* caption = before != nullptr ? before : above;
+  std::string text = caption != nullptr ? caption->text : "";
+  while (!text.empty() && (text.back() == ' ' || text.back() == ':')) text.pop_back();
+  return text;
+}
+
 // The cut data labels of a filled page, each with the record and field it
-// shows; `slotOf` gives a record's study slot (0: not known).
+// shows (`slotOf` gives a record's study slot, 0: not known) and, in
+// `paper`, what the page itself says it holds.
 template <class SlotOf>
-void CutLabels(qr::TQuickRep& page, int pageNumber, SlotOf slotOf, std::vector<TCutField>& cut) {
+void CutLabels(qr::TQuickRep& page, int pageNumber, SlotOf slotOf, std::vector<TCutField>& cut,
+               std::vector<std::string>& paper) {
   qr::PreparePage(page);  // exactly as the outputs paint it
   const auto& elements = page.Def().elements;
   for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -33,22 +62,32 @@ void CutLabels(qr::TQuickRep& page, int pageNumber, SlotOf slotOf, std::vector<T
     f.text = page.CaptionAt(i).toStdString();
     f.fit = fit;
     cut.push_back(std::move(f));
+    paper.push_back(PaperCaption(page.Def(), i));
   }
 }
 
 // Names every cut field by its caption: on the entry page of its record's
-// tab when the record is known, else on the first page that binds the field.
-void NameFields(std::vector<TCutField>& cut, const TStudyFamily& family) {
-  for (TCutField& f : cut) {
-    for (const dlg::TTabDef& tab : family.dialog.tabs) {
-      if (!f.caption.empty()) break;
-      const bool ownTab = tab.slot == f.slot;
+// tab when the record is known, else on the first page that binds the
+// field; a field no entry page edits by what the printed page says it is.
+void NameFields(std::vector<TCutField>& cut, const std::vector<std::string>& paper, const TStudyFamily& family) {
+  // The captions of a tab's page, worked out when first asked for.
+  std::vector<std::optional<std::map<std::string, std::string, dlg::TFieldNameLess>>> captions(
+      family.dialog.tabs.size());
+  auto captionsOf = [&](std::size_t k) -> const auto& {
+    const dlg::TPageDesc& page = family.dialog.tabs[k].page();
+    if (!captions[k]) captions[k] = dlg::FieldCaptions(page.controls, page.bindings);
+    return *captions[k];
+  };
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    TCutField& f = cut[i];
+    for (std::size_t k = 0; k < family.dialog.tabs.size() && f.caption.empty(); ++k) {
+      const bool ownTab = family.dialog.tabs[k].slot == f.slot;
       if (f.slot != 0 && !ownTab) continue;
-      const dlg::TPageDesc& page = tab.page();
-      f.caption = dlg::FieldCaption(page.controls, page.bindings, f.field);
-      if (!f.caption.empty() || ownTab) f.tab = tab.caption;
+      const auto it = captionsOf(k).find(f.field);
+      if (it != captionsOf(k).end()) f.caption = it->second;
+      if (!f.caption.empty() || ownTab) f.tab = family.dialog.tabs[k].caption;
     }
-    if (f.caption.empty()) f.caption = f.field;
+    if (f.caption.empty()) f.caption = !paper[i].empty() ? paper[i] : f.field;
   }
 }
 
@@ -65,9 +104,10 @@ std::vector<TCutField> FindCutFields(const TFlox03Pages& study, std::uint8_t stu
     return inStudy ? static_cast<int>(record - records.data()) + 1 : 0;
   };
   std::vector<TCutField> cut;
+  std::vector<std::string> paper;
   const rpt::TPages pages = rpt::BuildPages(family->report, records, studyType);
-  for (std::size_t p = 0; p < pages.size(); ++p) CutLabels(*pages[p], static_cast<int>(p + 1), slotOf, cut);
-  NameFields(cut, *family);
+  for (std::size_t p = 0; p < pages.size(); ++p) CutLabels(*pages[p], static_cast<int>(p + 1), slotOf, cut, paper);
+  NameFields(cut, paper, *family);
   return cut;
 }
 
@@ -81,9 +121,10 @@ std::vector<TCutField> FindCutFieldsOfTab(const TStudyFamily& family, int tab, c
     if (ref.page == def.report) break;
   }
   std::vector<TCutField> cut;
+  std::vector<std::string> paper;
   const auto page = rpt::BuildPage(*def.report, &record);
-  CutLabels(*page, pageNumber, [&](const TPageRecord* source) { return source == &record ? def.slot : 0; }, cut);
-  NameFields(cut, family);
+  CutLabels(*page, pageNumber, [&](const TPageRecord* source) { return source == &record ? def.slot : 0; }, cut, paper);
+  NameFields(cut, paper, family);
   return cut;
 }
 

@@ -243,7 +243,7 @@ int RunPdf(const TLibrary& lib, const TArgs& args) {
 }
 
 // Lines such as
-//   page 1, "Οδός" (Odos): 1 of 2 lines printed, 23 of 61 characters lost
+//   page 1, tab "Επιχείρηση", "Οδός" (Odos): 1 of 2 lines printed, 23 of 61 characters lost
 int RunCheck(const TLibrary& lib, const TArgs& args) {
   const auto type = static_cast<std::uint32_t>(Required(args, "--type", UINT32_MAX));
   char* json = nullptr;
@@ -260,8 +260,10 @@ int RunCheck(const TLibrary& lib, const TArgs& args) {
     for (const auto& item : cut) {
       const int characters = item.at("characters").get<int>();
       const int shown = item.at("charactersShown").get<int>();
-      out += "page " + std::to_string(item.at("page").get<int>()) + ", \"" + item.at("caption").get<std::string>() +
-             "\" (" + item.at("field").get<std::string>() + "): " + std::to_string(item.at("linesShown").get<int>()) +
+      const std::string tab = item.at("tab").get<std::string>();
+      out += "page " + std::to_string(item.at("page").get<int>()) + (tab.empty() ? "" : ", tab \"" + tab + "\"") +
+             ", \"" + item.at("caption").get<std::string>() + "\" (" + item.at("field").get<std::string>() +
+             "): " + std::to_string(item.at("linesShown").get<int>()) +
              " of " + std::to_string(item.at("lines").get<int>()) + " lines printed, " +
              std::to_string(characters - shown) + " of " + std::to_string(characters) + " characters lost\n";
     }

@@ -271,11 +271,12 @@ TTextFit TextFit(const TQuickRep& report, std::size_t elementIndex) {
       const QChar c = text[pos];
       if (c == QChar(QChar::LineSeparator)) continue;
       ++fit.characters;
-      if (!shown) continue;
+      // A blank is never lost text, wherever it falls.
       if (c.isSpace()) {
         ++fit.charactersShown;
         continue;
       }
+      if (!shown) continue;
       const double x1 = entry.textOrigin.x() + line.cursorToX(pos);
       const double x2 = entry.textOrigin.x() + line.cursorToX(pos + 1);
       if (std::min(x1, x2) >= box.left() - kSlack && std::max(x1, x2) <= box.right() + kSlack) ++fit.charactersShown;

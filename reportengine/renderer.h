@@ -56,7 +56,8 @@ QRectF ElementBox(const TQuickRep& report, std::size_t elementIndex);
 // layout the renderer paints: a line counts as printed when it starts inside
 // the box and its baseline lies inside it (descenders may be cut); a
 // character of a printed line counts when it lies inside the box's width.
-// Line breaks are not counted; blanks count with their line.
+// Line breaks are not counted; a blank always counts as printed: a blank
+// that falls outside the box loses nothing.
 struct TTextFit {
   int lines = 0;
   int linesShown = 0;

@@ -22,6 +22,7 @@
 
 #include "dialogs/controls.h"
 #include "dialogs/entry_page.h"
+#include "dialogs/field_captions.h"
 #include "dialogs/text_codec.h"
 #include "platform/font_faces.h"
 #include "report/flox03/flox03_report.h"
@@ -172,7 +173,48 @@ TEST_P(EveryTab, OnlyFixedTextsCarryTooltips) {
   }
 }
 
+// Every text control is named by a caption of its own on its page, never by
+// its field's name, and no two read the same.
+TEST_P(EveryTab, EveryTextControlHasACaptionOfItsOwn) {
+  const auto captions = dlg::FieldCaptions(page.Controls(), page.Bindings());
+  std::map<std::string, std::string> controlOf;  // caption -> control
+  for (const dlg::TBinding& b : page.Bindings()) {
+    if (b.kind != dlg::TBindKind::Text) continue;
+    const std::string& caption = captions.at(b.field);
+    EXPECT_FALSE(caption.empty()) << b.field;
+    EXPECT_NE(caption, b.field);
+    const auto [it, fresh] = controlOf.emplace(caption, b.control);
+    EXPECT_TRUE(fresh || it->second == b.control) << "\"" << caption << "\": " << it->second << " and " << b.control;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Families, EveryTab, testing::ValuesIn(AllTabs()), TabName);
+
+// What tells two controls of the same name apart: the control before each
+// on its row, the item at the margin, the box, or the place among them; and
+// a control alone on its row under a heading goes by the heading.
+TEST(FieldCaptions, RepeatedNamesAreToldApartByWhatThePageShows) {
+  const struct {
+    std::uint8_t type;
+    int tab;
+    const char* field;
+    const char* caption;
+  } cases[] = {
+      {1, 2, "Num2", "2) Οδός — Αριθ."},
+      {1, 2, "Perioxh1", "Αυτόματο Σύστημα Πυρανίχνευσης — Περιοχή που καλύπτει"},
+      {3, 0, "Odos1", "3. Εδρα επιχείρησης — Οδός"},
+      {3, 0, "Odos", "4. Εγκαταστάσεις επιχείρησης — Οδός"},
+      {3, 6, "Omada2OrarioBOnoma3", "2η ΥΠΟΟΜΑΔΑ Τμήμα — Β' 8ωρο (3)"},
+      {1, 1, "AfairXwroiNum3", "4. Αφαιρούμενοι χώροι m² (3)"},
+      {1, 4, "Eidos27", "Είδος πυροσβεστήρα (2)"},
+      {1, 5, "DTexnikes", "Δ. ΤΕΧΝΙΚΕΣ ΠΕΡΙΓΡΑΦΕΣ ΜΟΝΙΜΩΝ ΣΥΣΤΗΜΑΤΩΝ"},
+      {3, 2, "Ygraerio", "Χρήση Υγραερίου"},
+  };
+  for (const auto& c : cases) {
+    const dlg::TPageDesc& page = TabOf(c.type, c.tab).page();
+    EXPECT_EQ(dlg::FieldCaptions(page.controls, page.bindings).at(c.field), c.caption) << c.field;
+  }
+}
 
 // ---------------------------------------------------------------------------
 // Check boxes of every page: only "Ναι" (yes/no texts) or the Latin "X"

@@ -420,7 +420,7 @@ TEST(Flox03Program, CheckListsTheFieldsCutOnPaperWithStatusThree) {
   ASSERT_EQ(RunFlox03({"import", dir / "s.flx", "--json", json, "--type", "1"}).status, 0);
   Outcome run = RunFlox03({"check", dir / "s.flx", "--type", "1"});
   EXPECT_EQ(run.status, 3) << run.err;
-  EXPECT_EQ(run.out, "page 1, \"Οδός\" (Odos): 1 of 2 lines printed, 9 of 31 characters lost\n");
+  EXPECT_EQ(run.out, "page 1, tab \"Επιχείρηση\", \"Οδός\" (Odos): 1 of 2 lines printed, 9 of 31 characters lost\n");
 
   run = RunFlox03({"check", dir / "s.flx", "--type", "1", "--json"});
   EXPECT_EQ(run.status, 3);

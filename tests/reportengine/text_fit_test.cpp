@@ -32,6 +32,15 @@ qr::TTextFit FitOf(const qr::TPageDef& def, const QString& text) {
   return qr::TextFit(rep, LabelIndex(def, "Field"));
 }
 
+// The printed part of a text: all but its last lost letters (a blank is
+// never lost).
+QString Shown(const QString& text, const qr::TTextFit& fit) {
+  int lost = fit.characters - fit.charactersShown;
+  qsizetype end = text.size();
+  while (lost > 0 && end > 0) lost -= text[--end].isSpace() ? 0 : 1;
+  return text.left(end);
+}
+
 const QString kWords = QString("Λεωφόρος Κωνσταντίνου Καραμανλή και Αριστομένους γωνία, ισόγειο και πρώτος όροφος ").repeated(8);
 
 TEST(TextFit, TheShownPartOfACutTextFitsByItselfAndOneWordMoreDoesNot) {
@@ -47,11 +56,11 @@ TEST(TextFit, TheShownPartOfACutTextFitsByItselfAndOneWordMoreDoesNot) {
   EXPECT_GE(cut.linesShown, 1);
   EXPECT_LT(cut.linesShown, cut.lines);
 
-  const QString shown = kWords.left(cut.charactersShown).trimmed();
+  const QString shown = Shown(kWords.trimmed(), cut).trimmed();
   const qr::TTextFit alone = FitOf(kLoneLabel, shown);
   EXPECT_FALSE(alone.Cut()) << shown.toStdString();
   EXPECT_EQ(alone.lines, cut.linesShown);
-  const qsizetype nextWord = kWords.indexOf(' ', cut.charactersShown + 1);
+  const qsizetype nextWord = kWords.indexOf(' ', shown.size() + 1);
   EXPECT_TRUE(FitOf(kLoneLabel, kWords.left(nextWord)).Cut());
 }
 
@@ -67,6 +76,17 @@ TEST(TextFit, ALabelThatDoesNotWrapLosesTheEndOfItsLine) {
   EXPECT_EQ(fit.linesShown, 1);
   EXPECT_GT(fit.charactersShown, 5);
   EXPECT_LT(fit.charactersShown, 40);  // 30 mm hold some twenty letters of 10 pt
+}
+
+// Blanks that fall off the box are no lost text; a letter is.
+TEST(TextFit, BlanksOnALineThatDoesNotPrintLoseNothing) {
+  const qr::TTextFit blanks = FitOf(kOneLinePage, QStringLiteral("Σέρρες0\r\n   "));
+  EXPECT_EQ(blanks.lines, 2);
+  EXPECT_EQ(blanks.linesShown, 1);
+  EXPECT_FALSE(blanks.Cut());
+  const qr::TTextFit letter = FitOf(kOneLinePage, QStringLiteral("Σέρρες0\r\n  α "));
+  EXPECT_TRUE(letter.Cut());
+  EXPECT_EQ(letter.characters - letter.charactersShown, 1);
 }
 
 }  // namespace
