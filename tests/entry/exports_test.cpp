@@ -307,6 +307,13 @@ std::string Nested(std::size_t depth, bool objects) {
   return text;
 }
 
+// `count` copies of `item`, comma-separated.
+std::string Repeated(const std::string& item, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) text += (i ? "," : "") + item;
+  return text;
+}
+
 std::string ManyKeys(std::size_t count) {
   std::string text = R"([{"slot": 1, "fields": {)";
   for (std::size_t i = 0; i < count; ++i) text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":\"\"";
@@ -329,6 +336,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"Huge", R"([{"slot": 1, "fields": {"Polh": ")" + std::string(5u << 20, 'a') + R"("}}])",
                   FLOX_ERR_JSON, {"4 MB"}},
         BadImport{"ManyKeys", ManyKeys(200000), FLOX_ERR_JSON, {"slot 1", "k0"}},
+        BadImport{"ManyElements", "[" + Repeated("{}", 300000) + "]", FLOX_ERR_JSON, {"more than 19 elements"}},
+        BadImport{"ManyNestedObjects", R"([{"slot": 1, "fields": {"Polh": [)" + Repeated("{}", 300000) + "]}}]",
+                  FLOX_ERR_JSON, {"slot 1", "Polh", "an array"}},
         BadImport{"FieldTwiceSameCase", R"([{"slot": 1, "fields": {"Polh": "a", "Man": "b", "Polh": "c"}}])",
                   FLOX_ERR_JSON, {"slot 1", "Polh", "more than once"}},
         BadImport{"LongName", R"([{"slot": 1, ")" + std::string(100000, 'x') + R"(": 1}])", FLOX_ERR_JSON,
