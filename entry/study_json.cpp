@@ -349,7 +349,24 @@ std::string StudyToJson(const TFlox03Pages& study, int indent) {
     item["fields"] = std::move(fields);
     doc.push_back(std::move(item));
   }
-  return doc.dump(indent, ' ', false, ordered_json::error_handler_t::replace);
+  // A C1 control (a byte the code page leaves undefined) is written as an
+  // escape like the other control characters, so the text shows no raw
+  // terminal control. In valid UTF-8 the byte C2 only ever starts U+0080..U+00BF.
+  const std::string text = doc.dump(indent, ' ', false, ordered_json::error_handler_t::replace);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+    if (text[i] == '\xC2' && next >= 0x80 && next <= 0x9F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", next);
+      out += escape;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
 }
 
 bool ParseStudyJson(std::string_view json, const TFlox03Pages& shape, std::vector<TStudyEdit>* edits,
