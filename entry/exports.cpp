@@ -23,6 +23,8 @@
 #include "platform/platform.h"
 #include "records/errors.h"
 
+static_assert(kMaxStudyJsonBytes == FLOX_MAX_JSON_BYTES);
+
 namespace {
 
 thread_local std::string g_lastError;
@@ -39,7 +41,8 @@ void ClearLastError() {
   g_lastStatus = FLOX_OK;
 }
 
-std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+// A name for a message, in quotes, its control characters escaped.
+std::string Quoted(const std::string& s) { return "\"" + PrintableText(s) + "\""; }
 
 // Whether the study file is there to be loaded. Anything but "no such file"
 // counts as present, so that LoadFromFile gets to report the problem.
@@ -182,7 +185,7 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     study.reset();
     completed = 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", e.what());
+    std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", PrintableText(e.what()).c_str());
     fail(FLOX_ERR_RENDER, std::string("the request failed: ") + e.what());
   } catch (...) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed\n");
@@ -266,6 +269,13 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
         studyStat.st_dev == pdfStat.st_dev && studyStat.st_ino == pdfStat.st_ino) {
       return Failure(FLOX_ERR_ARGUMENT, "the PDF file " + Quoted(pdfFileName) + " is the study file " + Quoted(name) +
                                             " itself; the report is not written over the study");
+    }
+    // Only a regular file is replaced: a pipe, a device or a folder at that
+    // name is left alone.
+    if (::stat(pdfFileName, &pdfStat) == 0 && !S_ISREG(pdfStat.st_mode)) {
+      return Failure(FLOX_ERR_FILE, "the PDF file " + Quoted(pdfFileName) +
+                                        " exists and is not a regular file (a folder, a pipe or a device); it was "
+                                        "neither replaced nor written into");
     }
 
     // Loaded like Flox03A loads it, but a missing file is not created: the

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 inline constexpr const char kSaveErrorLine1[] = "Internal error-MeltaStream-001";
 inline constexpr const char kLoadErrorLine1[] = "Internal error-MeltaStream-002";
@@ -37,8 +38,16 @@ using TErrorReporter =
 // restores the stderr default).
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
 void ReportStreamError(const std::string& line1, const std::string& line2, const std::string& reason = {});
-// A note that does not fail the operation (stderr only).
+// A note that does not fail the operation (stderr only, control characters
+// escaped).
 void ReportStreamWarning(const std::string& text);
+
+// A text, typically a file name, fit to print in a message line: control
+// characters (C0, DEL and the C1 controls) and bytes that are no UTF-8 are
+// written as escapes (\n, \r, \t, \xNN), so that a name can neither break
+// the line nor send the terminal a command of its own. Anything else stays
+// as it is.
+std::string PrintableText(std::string_view text);
 
 // Installs a reporter for the lifetime of the guard.
 class TErrorReporterScope {

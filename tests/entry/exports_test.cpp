@@ -3,6 +3,7 @@
 #include "include/flox03.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -130,7 +131,7 @@ TEST(Flox03A, TellsTheHostHowTheCallEnded) {
   EXPECT_NE(std::string(Flox03LastError()).find("κανονικό αρχείο"), std::string::npos) << Flox03LastError();
 }
 
-TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
+TEST(Flox03ExportPdf, NeverWritesOverTheStudyItselfNorOverAnythingButARegularFile) {
   TempDir dir;
   const std::string file = dir / "s.flx";
   const std::string link = dir / "link.pdf";
@@ -142,6 +143,14 @@ TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
     EXPECT_NE(std::string(Flox03LastError()).find("itself"), std::string::npos);
   }
   EXPECT_EQ(ReadBytes(file), before);
+
+  const std::string fifo = dir / "pipe.pdf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& out : {fifo, dir.Path().string()}) {
+    EXPECT_EQ(Flox03ExportPdf(file.c_str(), 1, out.c_str()), FLOX_ERR_FILE) << out;
+    EXPECT_NE(std::string(Flox03LastError()).find("not a regular file"), std::string::npos) << Flox03LastError();
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(Flox03A, FileInAMissingFolderShowsMessage001) {
@@ -419,7 +428,7 @@ TEST(JsonImport, ExportOfAFullStudyImportsToTheSameFile) {
       record.Set(i, GreekText(prop.kind == TPropKind::Char ? 1 : prop.maxLen, slot * 37 + i));
     }
   }
-  study.Slot(6).Set("DTexnikes", "\xC1\r\n\xC2\t\"\\");
+  study.Slot(6).Set("DTexnikes", "\xC1\r\n\xC2\t\"\\\x81\x9D\xAA\xD2\xFF");  // and bytes the code page leaves undefined
   ASSERT_TRUE(study.SaveToFile(dir / "a.flx"));
   const std::string json = ExportJson(dir / "a.flx");
   ASSERT_EQ(Flox03ImportJson((dir / "b.flx").c_str(), json.c_str(), 3), FLOX_OK) << Flox03LastError();
