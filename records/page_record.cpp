@@ -41,7 +41,14 @@ void TPageRecord::Set(std::string_view name, std::string_view bytes) {
 }
 
 void TPageRecord::Clear() {
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = InitialValue(class_->props[i]);
+  // In place: the values keep their storage for what is read next.
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (class_->props[i].kind == TPropKind::Char) {
+      values_[i].assign(1, ' ');
+    } else {
+      values_[i].clear();
+    }
+  }
 }
 
 void TPageRecord::SaveToStream(TStream& stream) { WriteComponentStream(stream, *this); }
