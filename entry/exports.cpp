@@ -19,7 +19,10 @@
 #include "entry/study_json.h"
 #include "platform/platform.h"
 #include "records/errors.h"
+#include "records/file_system.h"
 #include "records/study_file.h"
+
+static_assert(kMaxStudyJsonBytes == FLOX_MAX_JSON_BYTES);
 
 namespace {
 
@@ -37,7 +40,8 @@ void ClearLastError() {
   g_lastStatus = FLOX_OK;
 }
 
-std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+// A name for a message, in quotes, its control characters escaped.
+std::string Quoted(const std::string& s) { return "\"" + PrintableText(s) + "\""; }
 
 // A study-file operation that failed, as the user and the host are told.
 struct TFileFailure {
@@ -199,7 +203,7 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     study.reset();
     completed = 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", e.what());
+    std::fprintf(stderr, "WinFlox03RDll: the request failed: %s\n", PrintableText(e.what()).c_str());
     fail(FLOX_ERR_RENDER, std::string("the request failed: ") + e.what());
   } catch (...) {
     std::fprintf(stderr, "WinFlox03RDll: the request failed\n");
@@ -279,6 +283,14 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
     if (TStudyFile(name, TStudyFile::TUse::Read).IsSameFileAs(pdfFileName)) {
       return Failure(FLOX_ERR_ARGUMENT, "the PDF file " + Quoted(pdfFileName) + " is the study file " + Quoted(name) +
                                             " itself; the report is not written over the study");
+    }
+    // Only a regular file is replaced: a pipe, a device or a folder at that
+    // name is left alone.
+    TFileSystem& fs = SystemFileSystem();
+    if (fs.Examine(fs.Target(pdfFileName)).kind == TFileInfo::TKind::Other) {
+      return Failure(FLOX_ERR_FILE, "the PDF file " + Quoted(pdfFileName) +
+                                        " exists and is not a regular file (a folder, a pipe or a device); it was "
+                                        "neither replaced nor written into");
     }
 
     // Loaded like Flox03A loads it, but a missing file is not created: the

@@ -1,5 +1,6 @@
 #include "entry/study_json.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
@@ -16,11 +17,6 @@ using json = nlohmann::json;
 // A study nests three deep (array, slot object, fields object); anything
 // much deeper is refused while parsing, before it can cost stack or time.
 constexpr int kMaxJsonDepth = 8;
-
-// Thrown by the parser callback to stop at the first problem.
-struct TParseStop {
-  std::string message;
-};
 
 std::string AsciiLower(std::string_view s) {
   std::string out(s);
@@ -96,6 +92,131 @@ std::string PlainParseMessage(const std::string& what) {
   return text.size() > 300 ? text.substr(0, 297) + "..." : text;
 }
 
+// Builds the document from the reader's events and checks on the way what
+// must never reach the document: nesting deeper than a study has, a member
+// given twice in one object (in any letter case), more array elements than
+// a study has slots. Every event costs constant time, whatever the text
+// holds. It also notes for each array element its slot number and the field
+// names of its "fields" in the order of the text.
+class TStudyReader : public nlohmann::json_sax<json> {
+ public:
+  json& Document() { return root_; }
+  const std::string& Problem() const { return problem_; }
+  const std::vector<std::string>& FieldOrder(std::size_t position) const { return fieldOrder_[position - 1]; }
+
+  bool null() override { return Add(nullptr); }
+  bool boolean(bool value) override { return Add(value); }
+  bool number_integer(number_integer_t value) override {
+    NoteSlot(value);
+    return Add(value);
+  }
+  bool number_unsigned(number_unsigned_t value) override {
+    NoteSlot(value > static_cast<number_unsigned_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(value));
+    return Add(value);
+  }
+  bool number_float(number_float_t value, const string_t& /*text*/) override { return Add(value); }
+  bool string(string_t& value) override { return Add(std::move(value)); }
+  bool binary(binary_t& value) override { return Add(json::binary(std::move(value))); }
+
+  bool start_object(std::size_t /*elements*/) override { return Open(json::object()); }
+  bool start_array(std::size_t /*elements*/) override { return Open(json::array()); }
+  bool end_object() override {
+    keys_.pop_back();
+    open_.pop_back();
+    return true;
+  }
+  bool end_array() override {
+    open_.pop_back();
+    return true;
+  }
+
+  bool key(string_t& name) override {
+    const std::size_t depth = open_.size();
+    if (!keys_.back().insert(AsciiLower(name)).second) {
+      const std::string where = depth == 3 && elementSlot_ > 0 ? "slot " + std::to_string(elementSlot_)
+                                : depth >= 2 ? "element " + std::to_string(position_) + " of the array"
+                                             : "the JSON text";
+      return Stop(where + ": the member " + Quoted(name) + " is given more than once (letter case does not count)");
+    }
+    if (depth == 2) memberKey_ = name;
+    if (depth == 3 && memberKey_ == "fields" && !fieldOrder_.empty()) fieldOrder_.back().push_back(name);
+    key_ = std::move(name);
+    return true;
+  }
+
+  bool parse_error(std::size_t /*position*/, const std::string& /*lastToken*/,
+                   const nlohmann::detail::exception& e) override {
+    return Stop("the JSON text cannot be read: " + PlainParseMessage(e.what()));
+  }
+
+ private:
+  bool Stop(std::string message) {
+    if (problem_.empty()) problem_ = std::move(message);
+    return false;
+  }
+
+  // A new element of the top-level array starts with its first event.
+  bool Begin() {
+    if (open_.size() != 1 || !open_.back()->is_array()) return true;
+    if (++position_ > static_cast<std::size_t>(TFlox03Pages::kSlotCount)) {
+      return Stop("the array has more than " + std::to_string(TFlox03Pages::kSlotCount) +
+                  " elements; a study has that many slots, each given at most once");
+    }
+    elementSlot_ = 0;
+    memberKey_.clear();
+    fieldOrder_.emplace_back();
+    return true;
+  }
+
+  json* Place(json&& value) {
+    if (open_.empty()) {
+      root_ = std::move(value);
+      return &root_;
+    }
+    json& parent = *open_.back();
+    if (parent.is_array()) {
+      parent.push_back(std::move(value));
+      return &parent.back();
+    }
+    json& member = parent[key_];
+    member = std::move(value);
+    return &member;
+  }
+
+  bool Add(json&& value) {
+    if (!Begin()) return false;
+    Place(std::move(value));
+    return true;
+  }
+
+  bool Open(json&& container) {
+    if (open_.size() >= static_cast<std::size_t>(kMaxJsonDepth)) {
+      return Stop("the JSON text nests deeper than " + std::to_string(kMaxJsonDepth) + " levels; a study nests three");
+    }
+    if (!Begin()) return false;
+    const bool object = container.is_object();
+    open_.push_back(Place(std::move(container)));
+    if (object) keys_.emplace_back();
+    return true;
+  }
+
+  void NoteSlot(std::int64_t value) {
+    if (open_.size() == 2 && open_.back()->is_object() && memberKey_ == "slot") elementSlot_ = value;
+  }
+
+  json root_;
+  // The containers being read, outermost first. Only the innermost one
+  // grows, so the pointers to the others stay valid.
+  std::vector<json*> open_;
+  std::vector<std::unordered_set<std::string>> keys_;  // of each open object, compared like field names
+  std::string key_;        // the member whose value comes next
+  std::string memberKey_;  // the last member name of the current slot object
+  std::size_t position_ = 0;  // of the current top-level element, from 1
+  std::int64_t elementSlot_ = 0;
+  std::vector<std::vector<std::string>> fieldOrder_;  // per top-level element
+  std::string problem_;
+};
+
 class TChecker {
  public:
   TChecker(const TFlox03Pages& shape, std::vector<TStudyEdit>* edits, TStudyJsonError* error)
@@ -110,63 +231,12 @@ class TChecker {
       return Fail(TStudyJsonError::Json, "the JSON text holds a NUL byte at offset " +
                                              std::to_string(static_cast<const char*>(nul) - text.data()));
     }
-    // Keys seen in each open object, compared like field names are; which
-    // array element is being read, the slot it names so far, and the field
-    // names of its "fields" in the order of the text.
-    std::vector<std::unordered_set<std::string>> keys;
-    int element = 0;
-    long long elementSlot = 0;
-    std::string memberKey;
-    fieldOrder_.clear();
-    const json::parser_callback_t guard = [&](int depth, json::parse_event_t event, json& parsed) {
-      switch (event) {
-        case json::parse_event_t::object_start:
-        case json::parse_event_t::array_start:
-          if (depth >= kMaxJsonDepth) {
-            throw TParseStop{"the JSON text nests deeper than " + std::to_string(kMaxJsonDepth) +
-                             " levels; a study nests three"};
-          }
-          if (event == json::parse_event_t::object_start) {
-            keys.emplace_back();
-            if (depth == 1) {
-              ++element;
-              elementSlot = 0;
-              fieldOrder_.resize(static_cast<std::size_t>(element));
-            }
-          }
-          break;
-        case json::parse_event_t::key: {
-          const std::string& key = parsed.get_ref<const std::string&>();
-          if (!keys.empty() && !keys.back().insert(AsciiLower(key)).second) {
-            const std::string where = depth == 3 && elementSlot > 0 ? "slot " + std::to_string(elementSlot)
-                                      : depth >= 2 ? "element " + std::to_string(element) + " of the array"
-                                                   : "the JSON text";
-            throw TParseStop{where + ": the member " + Quoted(key) +
-                             " is given more than once (letter case does not count)"};
-          }
-          if (depth == 2) memberKey = key;
-          if (depth == 3 && memberKey == "fields" && element > 0) fieldOrder_.back().push_back(key);
-          break;
-        }
-        case json::parse_event_t::value:
-          if (depth == 2 && memberKey == "slot" && parsed.is_number_integer()) elementSlot = parsed.get<long long>();
-          break;
-        case json::parse_event_t::object_end:
-          if (!keys.empty()) keys.pop_back();
-          break;
-        default:
-          break;
-      }
-      return true;
-    };
-    json doc;
-    try {
-      doc = json::parse(text.begin(), text.end(), guard);
-    } catch (const TParseStop& stop) {
-      return Fail(TStudyJsonError::Json, stop.message);
-    } catch (const json::exception& e) {  // a syntax error, a number out of range
-      return Fail(TStudyJsonError::Json, "the JSON text cannot be read: " + PlainParseMessage(e.what()));
+    TStudyReader reader;
+    if (!json::sax_parse(text.begin(), text.end(), &reader)) {
+      return Fail(TStudyJsonError::Json, reader.Problem().empty() ? "the JSON text cannot be read" : reader.Problem());
     }
+    const json& doc = reader.Document();
+    reader_ = &reader;
     if (!doc.is_array()) {
       return Fail(TStudyJsonError::Json, "the JSON text must be an array of slot objects");
     }
@@ -218,7 +288,7 @@ class TChecker {
     }
     std::set<std::size_t> given;
     // In the order of the text, so that the first problem is the first one named.
-    for (const std::string& name : fieldOrder_[position - 1]) {
+    for (const std::string& name : reader_->FieldOrder(position)) {
       if (!CheckField(slot, cls, name, fieldsIt->at(name), given)) return false;
     }
     return true;
@@ -257,7 +327,7 @@ class TChecker {
   }
 
   const TFlox03Pages& shape_;
-  std::vector<std::vector<std::string>> fieldOrder_;  // per array element
+  const TStudyReader* reader_ = nullptr;
   std::vector<TStudyEdit>* edits_;
   TStudyJsonError* error_;
 };
@@ -279,7 +349,24 @@ std::string StudyToJson(const TFlox03Pages& study, int indent) {
     item["fields"] = std::move(fields);
     doc.push_back(std::move(item));
   }
-  return doc.dump(indent, ' ', false, ordered_json::error_handler_t::replace);
+  // A C1 control (a byte the code page leaves undefined) is written as an
+  // escape like the other control characters, so the text shows no raw
+  // terminal control. In valid UTF-8 the byte C2 only ever starts U+0080..U+00BF.
+  const std::string text = doc.dump(indent, ' ', false, ordered_json::error_handler_t::replace);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+    if (text[i] == '\xC2' && next >= 0x80 && next <= 0x9F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", next);
+      out += escape;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
 }
 
 bool ParseStudyJson(std::string_view json, const TFlox03Pages& shape, std::vector<TStudyEdit>* edits,

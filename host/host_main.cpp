@@ -1,27 +1,28 @@
 // flox03: a small host for libWinFlox03RDll.so. It loads the library from the
 // folder of its own executable and uses nothing but the library's exports.
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <sys/stat.h>
+#include <string_view>
 #include <vector>
 
 #include "flox03.h"
 #include "host/desktop/desktop_app.h"
 #include "host/library.h"
+#include "platform/display_choice.h"
+#include "records/errors.h"
 
 namespace {
 
@@ -67,9 +68,12 @@ constexpr const char kUsage[] =
     "\n"
     "Study types: 1 and 2 general study, 3 industries and crafts, 4 existing hotels.\n"
     "Numbers may be decimal or 0x-hexadecimal; of N and A only the low byte counts.\n"
+    "edit, preview, print and open (and call with action 1, 2 or 3) need a display\n"
+    "that a user can see; without one they fail at once.\n"
     "Exit status: 0 done, 1 the library reported a failure (also a message 001 or\n"
-    "002 of call, edit, preview and print), 2 wrong command line, 3 (check only)\n"
-    "some text does not fit on paper.\n";
+    "002 of call, edit, preview and print), no display for a window, or the output\n"
+    "could not be written, 2 wrong command line, 3 (check only) some text does not\n"
+    "fit on paper.\n";
 
 struct TUsageError {
   std::string message;
@@ -127,14 +131,13 @@ std::uint64_t Required(const TArgs& args, const std::string& option, std::uint64
   return Number(args, option, max);
 }
 
-bool EnvSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
+// A name or a message for stderr, control characters escaped.
+std::string Printable(std::string_view text) { return PrintableText(text); }
 
 int LibraryFailure(const TLibrary& lib, int status) {
   const char* message = lib.lastError();
-  std::fprintf(stderr, "flox03: %s (status %d)\n", message != nullptr && *message ? message : "failed", status);
+  std::fprintf(stderr, "flox03: %s (status %d)\n", Printable(message != nullptr && *message ? message : "failed").c_str(),
+               status);
   return kExitFailure;
 }
 
@@ -147,27 +150,65 @@ bool KnownStudyType(const TLibrary& lib, std::uint32_t type) {
   return false;
 }
 
+// Writes the text on standard output. A write error (a full disk, a closed
+// file) is a failure of the command, never a success with output lost.
+int WriteOut(std::string_view text) {
+  int err = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : errno;
+  if (std::fflush(stdout) != 0 && err == 0) err = errno;
+  if (err == 0 && !std::ferror(stdout)) return 0;
+  std::fprintf(stderr, "flox03: the output could not be written: %s\n", std::strerror(err != 0 ? err : EIO));
+  return kExitFailure;
+}
+
+// The program's QApplication for a command that shows a window, on a
+// display a user can see; nullptr, after saying why, when there is none
+// (no display, one that cannot be opened, or the offscreen or minimal
+// platform): a window nobody sees would wait for ever.
+std::unique_ptr<QApplication> VisibleApplication(const std::string& command) {
+  platform::TStartedApplication started = platform::StartApplication("flox03");
+  if (started.showsWindows) return std::move(started.app);
+  const std::string why =
+      started.wantedWindows ? started.why
+                            : "the Qt platform \"" + QGuiApplication::platformName().toStdString() + "\" shows nothing to anyone";
+  std::fprintf(stderr, "flox03: %s needs a display that a user can see, and there is none (%s); nothing was done\n",
+               command.c_str(), Printable(why).c_str());
+  return nullptr;
+}
+
 // One Flox03A call. Flox03A shows its own failures (an error box, or stderr
 // without a display) and returns nothing meaningful; its status tells.
-int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action) {
+int RunCall(const TLibrary& lib, const TArgs& args, std::uint32_t action, const std::string& command) {
   const auto type = static_cast<std::uint32_t>(Required(args, "--type", UINT32_MAX));
   const auto window = static_cast<std::uintptr_t>(args.Has("--window") ? Number(args, "--window", UINTPTR_MAX) : 0);
-  // Nobody could answer a dialog without a display: fail at once rather
-  // than wait for ever.
-  if ((action & 0xFFu) == 1 && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY") && KnownStudyType(lib, type)) {
-    std::fprintf(stderr, "flox03: editing needs a display, and there is none (DISPLAY is not set); nothing was done\n");
-    return kExitFailure;
+  // The dialog, the preview and printing run in the program's own
+  // application on a display a user can see; a call that only loads or
+  // creates the file needs none.
+  const unsigned code = action & 0xFFu, family = type & 0xFFu;
+  std::unique_ptr<QApplication> app;
+  if (code >= 1 && code <= 3 && KnownStudyType(lib, family)) {
+    app = VisibleApplication(command);
+    if (!app) return kExitFailure;
   }
   lib.flox03A(window, args.file.c_str(), nullptr, action, type);
   const int status = lib.lastStatus();
   return status == FLOX_OK ? 0 : LibraryFailure(lib, status);
 }
 
-// A value on one line: backslash, control characters and DEL escaped.
+// A value on one line: backslash, control characters and DEL escaped, and
+// the C1 controls (which stand for bytes the code page leaves undefined).
 std::string Escaped(const std::string& utf8) {
   std::string out;
-  for (const char ch : utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const char ch = utf8[i];
     const auto c = static_cast<unsigned char>(ch);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
+    if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\u%04X", next);
+      out += hex;
+      ++i;
+      continue;
+    }
     switch (c) {
       case '\\': out += "\\\\"; break;
       case '\r': out += "\\r"; break;
@@ -192,11 +233,7 @@ int RunDump(const TLibrary& lib, const TArgs& args) {
   if (status != FLOX_OK) return LibraryFailure(lib, status);
   const std::string text = json;
   lib.freeText(json);
-  if (args.Has("--json")) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-    return std::fflush(stdout) == 0 ? 0 : kExitFailure;
-  }
+  if (args.Has("--json")) return WriteOut(text + "\n");
   const auto doc = nlohmann::ordered_json::parse(text);
   std::string out;
   for (const auto& item : doc) {
@@ -205,33 +242,53 @@ int RunDump(const TLibrary& lib, const TArgs& args) {
       out += "  " + name + " = " + Escaped(value.get<std::string>()) + "\n";
     }
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : kExitFailure;
+  return WriteOut(out);
+}
+
+// The JSON text of --json, from a file or standard input ('-'), read up to
+// one byte past the largest text the library takes: an input without end
+// (/dev/zero, a pipe that never closes) is refused, not read for ever.
+std::optional<std::string> ReadJson(const std::string& input) {
+  const std::string name = input == "-" ? "standard input" : Printable(input);
+  const int fd = input == "-" ? STDIN_FILENO : ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    std::fprintf(stderr, "flox03: cannot read %s: %s\n", name.c_str(), std::strerror(errno));
+    return std::nullopt;
+  }
+  std::string text;
+  int err = 0;
+  while (text.size() <= FLOX_MAX_JSON_BYTES) {
+    char buffer[65536];
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, FLOX_MAX_JSON_BYTES + 1 - text.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) err = errno;
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  if (fd != STDIN_FILENO) ::close(fd);
+  if (err != 0) {
+    std::fprintf(stderr, "flox03: cannot read %s: %s\n", name.c_str(), std::strerror(err));
+    return std::nullopt;
+  }
+  if (text.size() > FLOX_MAX_JSON_BYTES) {
+    std::fprintf(stderr, "flox03: the JSON text of %s is larger than %u MB, more than any study; nothing was written\n",
+                 name.c_str(), FLOX_MAX_JSON_BYTES >> 20);
+    return std::nullopt;
+  }
+  return text;
 }
 
 int RunImport(const TLibrary& lib, const TArgs& args) {
   if (!args.Has("--json")) throw TUsageError{"option --json IN.json is missing"};
   const auto type = static_cast<std::uint32_t>(args.Has("--type") ? Number(args, "--type", UINT32_MAX) : 0);
-  const std::string& input = args.options.at("--json");
-  std::string text;
-  if (input == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream in(input, std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "flox03: cannot read %s: %s\n", input.c_str(), std::strerror(errno));
-      return kExitFailure;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-  }
+  const std::optional<std::string> text = ReadJson(args.options.at("--json"));
+  if (!text) return kExitFailure;
   // The library takes a C string: a NUL would silently end the text there.
-  if (const auto nul = text.find('\0'); nul != std::string::npos) {
+  if (const auto nul = text->find('\0'); nul != std::string::npos) {
     std::fprintf(stderr, "flox03: the JSON text holds a NUL byte at offset %zu\n", nul);
     return kExitFailure;
   }
-  const int status = lib.importJson(args.file.c_str(), text.c_str(), type);
+  const int status = lib.importJson(args.file.c_str(), text->c_str(), type);
   return status == FLOX_OK ? 0 : LibraryFailure(lib, status);
 }
 
@@ -268,8 +325,7 @@ int RunCheck(const TLibrary& lib, const TArgs& args) {
              std::to_string(characters - shown) + " of " + std::to_string(characters) + " characters lost\n";
     }
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  if (std::fflush(stdout) != 0) return kExitFailure;
+  if (const int failed = WriteOut(out)) return failed;
   return cut.empty() ? 0 : kExitTextCut;
 }
 
@@ -277,8 +333,7 @@ int Run(int argc, char** argv) {
   if (argc < 2) throw TUsageError{"no command given"};
   const std::string command = argv[1];
   if (command == "--help" || command == "-h" || command == "help") {
-    std::fputs(kUsage, stdout);
-    return 0;
+    return WriteOut(kUsage);
   }
   const std::map<std::string, bool> callOptions{{"--type", true}, {"--action", true}, {"--window", true}};
   const std::map<std::string, bool> actionOptions{{"--type", true}, {"--window", true}};
@@ -311,14 +366,17 @@ int Run(int argc, char** argv) {
   std::string loadError;
   const std::optional<TLibrary> lib = host::LoadLibrary(&loadError);
   if (!lib) {
-    std::fprintf(stderr, "flox03: %s\n", loadError.c_str());
+    std::fprintf(stderr, "flox03: %s\n", Printable(loadError).c_str());
     return kExitFailure;
   }
-  if (command == "open") return host::RunDesktop(*lib, argc, argv, argc == 3 ? argv[2] : "");
-  if (command == "call") {
-    return RunCall(*lib, args, static_cast<std::uint32_t>(Number(args, "--action", UINT32_MAX)));
+  if (command == "open") {
+    const std::unique_ptr<QApplication> app = VisibleApplication("the desktop window");
+    return app ? host::RunDesktop(*lib, argc == 3 ? argv[2] : "") : kExitFailure;
   }
-  if (kActions.count(command) != 0) return RunCall(*lib, args, kActions.at(command));
+  if (command == "call") {
+    return RunCall(*lib, args, static_cast<std::uint32_t>(Number(args, "--action", UINT32_MAX)), command);
+  }
+  if (kActions.count(command) != 0) return RunCall(*lib, args, kActions.at(command), command);
   if (command == "dump") return RunDump(*lib, args);
   if (command == "import") return RunImport(*lib, args);
   if (command == "check") return RunCheck(*lib, args);
@@ -331,10 +389,10 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const TUsageError& e) {
-    std::fprintf(stderr, "flox03: %s\nTry 'flox03 --help'.\n", e.message.c_str());
+    std::fprintf(stderr, "flox03: %s\nTry 'flox03 --help'.\n", Printable(e.message).c_str());
     return kExitUsage;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "flox03: %s\n", e.what());
+    std::fprintf(stderr, "flox03: %s\n", Printable(e.what()).c_str());
     return kExitFailure;
   }
 }

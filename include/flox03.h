@@ -68,6 +68,7 @@ FLOX_API int Flox03ExportJson(const char *fileName, char **json);
  * is written. So are a text larger than 4 MB, nesting deeper than a study
  * has, and a field or member given twice (also in another letter case).
  * The study file is locked from the load to the save. */
+#define FLOX_MAX_JSON_BYTES (4u << 20) /* the largest JSON text taken, in bytes */
 FLOX_API int Flox03ImportJson(const char *fileName, const char *json, uint32_t studyType);
 
 /* Writes the whole study report of studyType for the study file as a PDF,

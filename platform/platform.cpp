@@ -1,5 +1,8 @@
 #include "platform/platform.h"
 
+#include "platform/display_choice.h"
+#include "records/errors.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QFontMetrics>
@@ -12,8 +15,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace platform {
@@ -22,26 +25,12 @@ namespace {
 std::uintptr_t g_applicationWindow = 0;
 TCursor g_cursor = TCursor::Default;
 bool g_overrideActive = false;
-bool g_fellBackOffscreen = false;  // no display: the library chose offscreen
+bool g_fellBackOffscreen = false;  // windows were wanted, but no display could be opened
 
 // The host's window as a foreign QWindow, made once per handle.
 std::unique_ptr<QWindow> g_hostWindow;
 std::uintptr_t g_hostWindowHandle = 0;
 
-// Arguments of the library's own QApplication; they must outlive it.
-int g_argc = 1;
-char g_arg0[] = "WinFlox03RDll";
-char* g_argv[] = {g_arg0, nullptr};
-
-bool EnvSet(const char* name) {
-  const char* v = std::getenv(name);
-  return v != nullptr && *v != '\0';
-}
-
-bool PlatformShowsWindows() {
-  const QString name = QGuiApplication::platformName();
-  return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
-}
 
 QWindow* HostWindow() {
   if (g_applicationWindow == 0 || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
@@ -144,13 +133,12 @@ bool EnsureApplication() {
     // The host runs a Qt application without widgets: nothing can be shown.
     return false;
   }
-  // No Qt application yet: the library makes its own. Without a display it
+  // No Qt application yet: the library makes its own, kept for the life of
+  // the process. Without a display, or with one that cannot be opened, it
   // runs on the offscreen platform, which still lays out and paints pages.
-  if (!EnvSet("QT_QPA_PLATFORM") && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    g_fellBackOffscreen = true;
-  }
-  new QApplication(g_argc, g_argv);  // kept for the life of the process
+  platform::TStartedApplication started = StartApplication("WinFlox03RDll");
+  g_fellBackOffscreen = started.wantedWindows && !started.showsWindows;
+  started.app.release();
   QApplication::setQuitOnLastWindowClosed(false);
   SetUpApplication();
   return HasDisplay();
@@ -158,7 +146,7 @@ bool EnsureApplication() {
 
 bool HasDisplay() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return false;
-  return PlatformShowsWindows();
+  return PlatformShowsWindows(QGuiApplication::platformName());
 }
 
 bool CanShowDialogs() {
@@ -176,7 +164,14 @@ void AttachToApplicationWindow(QWidget* window) {
 namespace {
 void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text, const std::string& plain) {
   if (!HasDisplay()) {
-    std::fprintf(stderr, "%s\n", plain.c_str());
+    // Line by line, so that a name in the text can break none.
+    std::string lines;
+    for (std::size_t start = 0; start <= plain.size();) {
+      const std::size_t end = std::min(plain.find('\n', start), plain.size());
+      lines += (start == 0 ? "" : "\n") + PrintableText(std::string_view(plain).substr(start, end - start));
+      start = end + 1;
+    }
+    std::fprintf(stderr, "%s\n", lines.c_str());
     std::fflush(stderr);
     return;
   }

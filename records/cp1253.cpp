@@ -57,6 +57,15 @@ constexpr auto kReverse = [] {
   return out;
 }();
 
+// The characters the Windows conversion gives the three undefined bytes
+// above 9F; the undefined bytes from 80 to 9F become the C1 control of the
+// same value.
+struct TStandIn {
+  std::uint8_t byte;
+  char32_t codePoint;
+};
+constexpr TStandIn kHighStandIns[] = {{0xAA, 0xF8F9}, {0xD2, 0xF8FA}, {0xFF, 0xF8FB}};
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
@@ -121,13 +130,29 @@ int UnicodeToCp1253(char32_t codePoint) {
   return it->byte;
 }
 
+char32_t Cp1253ToUnicodeLossless(std::uint8_t byte) {
+  if (const char32_t cp = Cp1253ToUnicode(byte); cp != 0 || byte == 0) return cp;
+  if (byte < 0xA0) return byte;  // the C1 control of the same value
+  for (const TStandIn& s : kHighStandIns)
+    if (s.byte == byte) return s.codePoint;
+  return 0;  // not reached: every undefined byte has its stand-in
+}
+
+int LosslessUnicodeToCp1253(char32_t codePoint) {
+  const int byte = UnicodeToCp1253(codePoint);
+  if (byte >= 0) return byte;
+  if (codePoint >= 0x80 && codePoint <= 0x9F) {
+    return Cp1253ToUnicode(static_cast<std::uint8_t>(codePoint)) == 0 ? static_cast<int>(codePoint) : -1;
+  }
+  for (const TStandIn& s : kHighStandIns)
+    if (s.codePoint == codePoint) return s.byte;
+  return -1;
+}
+
 std::string Cp1253ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (char c : bytes) {
-    const char32_t cp = Cp1253ToUnicode(static_cast<std::uint8_t>(c));
-    AppendUtf8(out, (cp == 0 && c != 0) ? char32_t{0xFFFD} : cp);
-  }
+  for (char c : bytes) AppendUtf8(out, Cp1253ToUnicodeLossless(static_cast<std::uint8_t>(c)));
   return out;
 }
 
@@ -137,7 +162,7 @@ bool Utf8ToCp1253(std::string_view utf8, std::string& out, std::size_t* badOffse
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t cp = 0;
     const std::size_t len = DecodeUtf8(utf8, i, cp);
-    const int byte = len == 0 ? -1 : UnicodeToCp1253(cp);
+    const int byte = len == 0 ? -1 : LosslessUnicodeToCp1253(cp);
     if (byte < 0) {
       if (badOffset) *badOffset = i;
       return false;

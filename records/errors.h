@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 inline constexpr const char kSaveErrorLine1[] = "Internal error-MeltaStream-001";
 inline constexpr const char kLoadErrorLine1[] = "Internal error-MeltaStream-002";
@@ -27,6 +28,13 @@ enum class TFileProblem {
 
 // The reason in Greek, one line (UTF-8).
 std::string FileProblemText(TFileProblem problem);
+
+// A text, typically a file name, fit to print in a message line: control
+// characters (C0, DEL and the C1 controls) and bytes that are no UTF-8 are
+// written as escapes (\n, \r, \t, \xNN), so that a name can neither break
+// the line nor send the terminal a command of its own. Anything else stays
+// as it is.
+std::string PrintableText(std::string_view text);
 
 // A failure of a stream or a file, with the problem the user is told about.
 class EStreamError : public std::runtime_error {

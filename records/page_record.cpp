@@ -38,7 +38,14 @@ void TPageRecord::Set(std::string_view name, std::string_view bytes) {
 }
 
 void TPageRecord::Clear() {
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i].assign(class_->props[i].kind == TPropKind::Char ? 1 : 0, ' ');
+  // In place: the values keep their storage for what is read next.
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (class_->props[i].kind == TPropKind::Char) {
+      values_[i].assign(1, ' ');
+    } else {
+      values_[i].clear();
+    }
+  }
 }
 
 void TPageRecord::Assign(const TPageRecord* source) {

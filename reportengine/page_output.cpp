@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -47,6 +48,12 @@ bool WritePdf(const std::vector<TQuickRep*>& pages, const QString& fileName, QSt
   if (pages.empty()) return fail(QStringLiteral("Δεν υπάρχουν σελίδες για το αρχείο PDF."));
   if (fileName.isEmpty()) return fail(QStringLiteral("Δεν δόθηκε όνομα αρχείου PDF."));
   if (!CanRender()) return fail(QStringLiteral("Οι σελίδες δεν μπορούν να σχεδιαστούν χωρίς εφαρμογή Qt με γραμματοσειρές."));
+  // The new file takes the old one's name: only a regular file is replaced,
+  // never a folder, a pipe or a device.
+  const QFileInfo existing(fileName);
+  if (existing.exists() && !existing.isFile()) {
+    return fail(QStringLiteral("Το %1 δεν είναι κανονικό αρχείο· δεν αντικαταστάθηκε.").arg(fileName));
+  }
   const QByteArray pdf = RenderPdf(pages);
   if (pdf.isEmpty()) return fail(QStringLiteral("Οι σελίδες δεν μπόρεσαν να γραφτούν ως PDF."));
   QSaveFile file(fileName);

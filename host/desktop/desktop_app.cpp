@@ -3,20 +3,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 
 #include "host/desktop/studies_window.h"
 
 namespace host {
 
-int RunDesktop(const TLibrary& lib, int argc, char** argv, const std::string& file) {
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
-      std::getenv("QT_QPA_PLATFORM") == nullptr) {
-    std::fprintf(stderr, "flox03: the desktop window needs a display (X11 or Wayland)\n");
-    return 1;
-  }
-  QApplication app(argc, argv);
+int RunDesktop(const TLibrary& lib, const std::string& file) {
   QApplication::setOrganizationName(QStringLiteral("flox03"));
   QApplication::setApplicationName(QStringLiteral("flox03"));
   QGuiApplication::setDesktopFileName(QStringLiteral("flox03"));
@@ -32,7 +24,7 @@ int RunDesktop(const TLibrary& lib, int argc, char** argv, const std::string& fi
       if (window.OpenStudy(path)) window.EditStudy(path);
     });
   }
-  return app.exec();
+  return QApplication::exec();
 }
 
 }  // namespace host

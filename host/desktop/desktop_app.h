@@ -1,5 +1,6 @@
 // `flox03 open [FILE]`: the desktop window over the user's settings; with
-// FILE, that study is added to the list and opened for editing.
+// FILE, that study is added to the list and opened for editing. Runs in the
+// program's QApplication, made before on a display a user can see.
 #pragma once
 
 #include <string>
@@ -7,5 +8,5 @@
 #include "host/library.h"
 
 namespace host {
-int RunDesktop(const TLibrary& lib, int argc, char** argv, const std::string& file);
+int RunDesktop(const TLibrary& lib, const std::string& file);
 }  // namespace host

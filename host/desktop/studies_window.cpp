@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -116,6 +117,12 @@ TStudiesWindow::TStudiesWindow(const host::TLibrary& lib, std::unique_ptr<TStudy
   Refresh();
   if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
   list_->setFocus();
+  if (!settings_->Problem().isEmpty()) {
+    // Said once the window is up, so that the user sees what it concerns.
+    QTimer::singleShot(0, this, [this] {
+      message(QMessageBox::Warning, QStringLiteral("Ρυθμίσεις"), settings_->Problem());
+    });
+  }
 }
 
 TStudiesWindow::~TStudiesWindow() { settings_->Sync(); }
@@ -430,13 +437,23 @@ bool TStudiesWindow::ExportJson(const QString& path, const QString& jsonFile) {
 }
 
 bool TStudiesWindow::ImportJson(const QString& path, const QString& jsonFile) {
-  QFile in(jsonFile);
-  if (!in.open(QIODevice::ReadOnly)) {
-    message(QMessageBox::Critical, QStringLiteral("Σφάλμα"),
-            QStringLiteral("Το αρχείο «%1» δεν διαβάζεται: %2").arg(jsonFile, in.errorString()));
+  auto refuse = [this, &jsonFile](const QString& why) {
+    message(QMessageBox::Critical, QStringLiteral("Σφάλμα"), QStringLiteral("Το αρχείο «%1» %2").arg(jsonFile, why));
     return false;
+  };
+  // Only a regular file, read no further than the library takes: a pipe or
+  // a device would never end.
+  QFile in(jsonFile);
+  if (QFileInfo(jsonFile).exists() && !QFileInfo(jsonFile).isFile()) {
+    return refuse(QStringLiteral("δεν είναι κανονικό αρχείο."));
   }
-  const QByteArray text = in.readAll();
+  if (!in.open(QIODevice::ReadOnly)) return refuse(QStringLiteral("δεν διαβάζεται: %1").arg(in.errorString()));
+  const QByteArray text = in.read(FLOX_MAX_JSON_BYTES + 1);
+  if (text.size() > FLOX_MAX_JSON_BYTES) {
+    return refuse(QStringLiteral("είναι μεγαλύτερο από %1 MB, πολύ περισσότερο από κάθε μελέτη.").arg(FLOX_MAX_JSON_BYTES >> 20));
+  }
+  // The library takes a C string: a NUL would end the text there unseen.
+  if (text.contains('\0')) return refuse(QStringLiteral("περιέχει το byte NUL· δεν είναι κείμενο JSON."));
   const QString key = StudyKey(path);
   const QByteArray name = QFile::encodeName(key);
   const int status = lib_.importJson(name.constData(), text.constData(), static_cast<std::uint32_t>(settings_->TypeOf(key)));

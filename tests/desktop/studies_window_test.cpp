@@ -1,8 +1,10 @@
 // The desktop window over the built library, loaded with dlopen as the
 // program loads it, with the user's settings in a scratch folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -35,8 +37,7 @@ class StudiesWindowTest : public ::testing::Test {
   // A window over the settings file of this test; a second one is the
   // program started again the next day.
   std::unique_ptr<TStudiesWindow> NewWindow() {
-    auto settings = std::make_unique<QSettings>(dir_.filePath("settings.ini"), QSettings::IniFormat);
-    auto window = std::make_unique<TStudiesWindow>(Lib(), std::make_unique<desk::TStudySettings>(std::move(settings)));
+    auto window = std::make_unique<TStudiesWindow>(Lib(), std::make_unique<desk::TStudySettings>(SettingsFile()));
     window->message = [this](QMessageBox::Icon, const QString&, const QString& text) { messages_ << text; };
     window->confirmType = [this](const QString&, int suggested) {
       suggestions_ << suggested;
@@ -45,6 +46,7 @@ class StudiesWindowTest : public ::testing::Test {
     return window;
   }
   QString File(const QString& name) const { return dir_.filePath(name); }
+  QString SettingsFile() const { return dir_.filePath("settings.ini"); }
 
   // `flox03 import FILE --json -` with the text on standard input.
   void Import(const QString& file, const QByteArray& json, int type = 0) {
@@ -96,6 +98,46 @@ TEST_F(StudiesWindowTest, NewStudiesOfEveryTypeAreListedAndRememberedAfterAResta
   EXPECT_EQ(window->ShownStudies().size(), 3);
   EXPECT_FALSE(window->ShownStudies().contains(File("study2.flx")));
   EXPECT_TRUE(QFile::exists(File("study2.flx")));
+}
+
+// Whatever the settings file holds, the window shows at once: the newest
+// studies of a huge list, and nothing (with a word why) from a pipe, which
+// stays as it was.
+TEST_F(StudiesWindowTest, TheSettingsFileIsReadOnlyWhenRegularAndNeverBeyondItsBounds) {
+  {
+    QFile file(SettingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[studies]\nrecent=");
+    for (int i = 0; i < 200000; ++i) file.write(QString("%1/s%2.flx, ").arg(dir_.path()).arg(i).toUtf8());
+    file.write("\n");
+  }
+  auto window = NewWindow();
+  const QStringList shown = window->ShownStudies();
+  ASSERT_EQ(shown.size(), desk::TStudySettings::kMaxRecent);
+  EXPECT_EQ(shown.first(), File("s0.flx"));
+  EXPECT_EQ(shown.last(), File("s99.flx"));
+  ASSERT_TRUE(window->CreateStudy(File("new.flx"), 2));
+  window.reset();
+  EXPECT_LT(QFileInfo(SettingsFile()).size(), 100000) << "the file keeps the bounded list";
+  EXPECT_EQ(NewWindow()->ShownStudies().first(), File("new.flx"));
+
+  desk::TStudySettings types(File("types.ini"));
+  for (int i = 0; i < desk::TStudySettings::kMaxTypes + 50; ++i) types.SetType(File(QString("t%1.flx").arg(i)), 3);
+  EXPECT_EQ(types.TypeOf(File(QString("t%1.flx").arg(desk::TStudySettings::kMaxTypes + 49))), 3);
+  int kept = 0;
+  for (int i = 0; i < desk::TStudySettings::kMaxTypes + 50; ++i) kept += types.TypeOf(File(QString("t%1.flx").arg(i))) != 0;
+  EXPECT_EQ(kept, desk::TStudySettings::kMaxTypes);
+
+  ASSERT_TRUE(QFile::remove(SettingsFile()));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
+  window = NewWindow();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].contains("κανονικό αρχείο")) << messages_[0].toStdString();
+  EXPECT_TRUE(window->ShownStudies().isEmpty());
+  ASSERT_TRUE(window->CreateStudy(File("session.flx"), 1));  // works, for this session
+  window.reset();
+  EXPECT_FALSE(QFileInfo(SettingsFile()).isFile());
 }
 
 TEST_F(StudiesWindowTest, TheTypeOfAFileMadeByImportIsSuggestedFromItsContent) {
@@ -168,6 +210,15 @@ TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
   bad.close();
   EXPECT_FALSE(window->ImportJson(File("copy.flx"), File("bad.json")));
   EXPECT_TRUE(messages_.last().contains("99")) << messages_.last().toStdString();
+  // A pipe is never read (it would not end), nor a text with a NUL in it.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(File("pipe.json")).constData(), 0600), 0);
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(QByteArray("[]\0[{\"slot\": 1, \"fields\": {\"Polh\": \"x\"}}]", 40));
+  bad.close();
+  for (const char* name : {"pipe.json", "bad.json"}) {
+    EXPECT_FALSE(window->ImportJson(File("copy.flx"), File(name))) << name;
+    EXPECT_TRUE(messages_.last().contains(File(name))) << messages_.last().toStdString();
+  }
 
   // The street does not fit on paper, in a general and in a hotel study:
   // printing asks first, and going back prints nothing.

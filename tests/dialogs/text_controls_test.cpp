@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Chars, StorableChars,
                                          TStorableCase{"polytonic", "ἀ", false},
                                          TStorableCase{"emoji", "🔥", false},
                                          TStorableCase{"latin_e_acute", "é", false},
-                                         TStorableCase{"chinese", "火", false}),
+                                         TStorableCase{"chinese", "火", false},
+                                         // what JSON uses for undefined bytes is not typed in
+                                         TStorableCase{"json_stand_in", "\uF8F9", false},
+                                         TStorableCase{"c1_control", "\u0081", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------

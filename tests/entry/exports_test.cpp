@@ -3,6 +3,7 @@
 #include "include/flox03.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <set>
@@ -152,7 +153,7 @@ TEST(Flox03A, HardLinkedStudySavedThroughOneNameSaysTheOtherKeepsTheOldStudy) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
-TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
+TEST(Flox03ExportPdf, NeverWritesOverTheStudyItselfNorOverAnythingButARegularFile) {
   TempDir dir;
   const std::string file = dir / "s.flx";
   const std::string link = dir / "link.pdf";
@@ -164,6 +165,14 @@ TEST(Flox03ExportPdf, NeverWritesOverTheStudyItself) {
     EXPECT_NE(std::string(Flox03LastError()).find("itself"), std::string::npos);
   }
   EXPECT_EQ(ReadBytes(file), before);
+
+  const std::string fifo = dir / "pipe.pdf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& out : {fifo, dir.Path().string()}) {
+    EXPECT_EQ(Flox03ExportPdf(file.c_str(), 1, out.c_str()), FLOX_ERR_FILE) << out;
+    EXPECT_NE(std::string(Flox03LastError()).find("not a regular file"), std::string::npos) << Flox03LastError();
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(Flox03A, FileInAMissingFolderShowsMessage001) {
@@ -329,6 +338,13 @@ std::string Nested(std::size_t depth, bool objects) {
   return text;
 }
 
+// `count` copies of `item`, comma-separated.
+std::string Repeated(const std::string& item, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) text += (i ? "," : "") + item;
+  return text;
+}
+
 std::string ManyKeys(std::size_t count) {
   std::string text = R"([{"slot": 1, "fields": {)";
   for (std::size_t i = 0; i < count; ++i) text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":\"\"";
@@ -351,6 +367,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadImport{"Huge", R"([{"slot": 1, "fields": {"Polh": ")" + std::string(5u << 20, 'a') + R"("}}])",
                   FLOX_ERR_JSON, {"4 MB"}},
         BadImport{"ManyKeys", ManyKeys(200000), FLOX_ERR_JSON, {"slot 1", "k0"}},
+        BadImport{"ManyElements", "[" + Repeated("{}", 300000) + "]", FLOX_ERR_JSON, {"more than 19 elements"}},
+        BadImport{"ManyNestedObjects", R"([{"slot": 1, "fields": {"Polh": [)" + Repeated("{}", 300000) + "]}}]",
+                  FLOX_ERR_JSON, {"slot 1", "Polh", "an array"}},
         BadImport{"FieldTwiceSameCase", R"([{"slot": 1, "fields": {"Polh": "a", "Man": "b", "Polh": "c"}}])",
                   FLOX_ERR_JSON, {"slot 1", "Polh", "more than once"}},
         BadImport{"LongName", R"([{"slot": 1, ")" + std::string(100000, 'x') + R"(": 1}])", FLOX_ERR_JSON,
@@ -431,7 +450,7 @@ TEST(JsonImport, ExportOfAFullStudyImportsToTheSameFile) {
       record.Set(i, GreekText(prop.kind == TPropKind::Char ? 1 : prop.maxLen, slot * 37 + i));
     }
   }
-  study.Slot(6).Set("DTexnikes", "\xC1\r\n\xC2\t\"\\");
+  study.Slot(6).Set("DTexnikes", "\xC1\r\n\xC2\t\"\\\x81\x9D\xAA\xD2\xFF");  // and bytes the code page leaves undefined
   TStudyFile(dir / "a.flx", TStudyFile::TUse::Request).Save(study.Records());
   const std::string json = ExportJson(dir / "a.flx");
   ASSERT_EQ(Flox03ImportJson((dir / "b.flx").c_str(), json.c_str(), 3), FLOX_OK) << Flox03LastError();

@@ -7,11 +7,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "records/cp1253.h"
 #include "reportengine/output.h"
@@ -129,6 +131,16 @@ TEST(PdfFile, WritePdfReplacesAFileOnlyWithACompleteDocument) {
     }
   }
   EXPECT_FALSE(qr::WritePdf({&page}, QString(), nullptr));  // no error slot: still no crash
+
+  // A pipe or a folder at the name is neither replaced nor written into.
+  const QString fifo = dir.filePath(QStringLiteral("pipe.pdf"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const QString& name : {fifo, dir.path()}) {
+    error.clear();
+    EXPECT_FALSE(qr::WritePdf({&page}, name, &error)) << name.toStdString();
+    EXPECT_NE(error.indexOf(name), -1) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(name).exists() && !QFileInfo(name).isFile());
+  }
 }
 
 // --- print jobs without a printer --------------------------------------------
