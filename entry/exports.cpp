@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,12 @@ void ClearLastError() {
 // A name for a message, in quotes, its control characters escaped.
 std::string Quoted(const std::string& s) { return "\"" + PrintableText(s) + "\""; }
 
+// The study as the user names it: its file name without folder and suffix.
+std::string StudyName(const std::string& fileName) {
+  const std::filesystem::path path(fileName);
+  return PrintableText((path.has_stem() ? path.stem() : path.filename()).string());
+}
+
 // A study-file operation that failed, as the user and the host are told.
 struct TFileFailure {
   const char* line1;  // message 001 (save) or 002 (load)
@@ -50,13 +57,28 @@ struct TFileFailure {
   std::string reason;  // Greek; for an unforeseen problem with the system's text
 
   int Status() const { return problem == TFileProblem::InUse ? FLOX_ERR_IN_USE : FLOX_ERR_FILE; }
-  // "the study file "x" cannot be read (<line 1>: <line 2>: <reason>)"
+  bool Saving() const { return line1 != kLoadErrorLine1; }
+  // "the study file "x" cannot be read (<line 1>: <line 2>: <reason>)"; a
+  // study in use is neither damaged nor uncreatable, and is said so.
   std::string Message(const std::string& fileName) const {
-    return "the study file " + Quoted(fileName) + (line1 == kLoadErrorLine1 ? " cannot be read (" : " cannot be written (") +
-           line1 + ": " + kFileErrorLine2 + ": " + reason + ")";
+    if (problem == TFileProblem::InUse) {
+      return "the study file " + Quoted(fileName) + " is in use (" + reason + ")" +
+             (Saving() ? ": it was not saved" : ": nothing was written");
+    }
+    return "the study file " + Quoted(fileName) + (Saving() ? " cannot be written (" : " cannot be read (") + line1 +
+           ": " + kFileErrorLine2 + ": " + reason + ")";
   }
-  // The modal error box: its two lines and the reason.
-  void Show() const { platform::ShowError(line1, std::string(kFileErrorLine2) + "\n" + reason); }
+  // The modal box: a study in use has its own; every other failure the
+  // error box with its two lines and the reason.
+  void Show(const std::string& fileName) const {
+    if (problem == TFileProblem::InUse) {
+      std::string text = "Η μελέτη «" + StudyName(fileName) + "» είναι ανοιχτή σε άλλο παράθυρο ή πρόγραμμα.";
+      if (Saving()) text += " Οι αλλαγές δεν αποθηκεύτηκαν· το αρχείο έμεινε όπως ήταν.";
+      platform::ShowWarning("Μελέτη σε χρήση", text);
+      return;
+    }
+    platform::ShowError(line1, std::string(kFileErrorLine2) + "\n" + reason);
+  }
   // A load that leaves nothing to work on: the study could not even be
   // opened, so editing it would only lose the edits at the save.
   bool CannotOpen() const {
@@ -166,7 +188,7 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
     // status.
     auto failed = [&](const std::optional<TFileFailure>& failure) {
       if (!failure) return false;
-      failure->Show();
+      failure->Show(name);
       fail(failure->Status(), failure->Message(name));
       return true;
     };

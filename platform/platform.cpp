@@ -195,6 +195,10 @@ void ShowInformation(const std::string& caption, const std::string& text) {
   ShowBox(QMessageBox::Information, QString::fromUtf8(caption), QString::fromUtf8(text), text);
 }
 
+void ShowWarning(const std::string& caption, const std::string& text) {
+  ShowBox(QMessageBox::Warning, QString::fromUtf8(caption), QString::fromUtf8(text), caption + "\n" + text);
+}
+
 void SetScreenCursor(TCursor cursor) {
   g_cursor = cursor;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;

@@ -47,6 +47,10 @@ void ShowError(const std::string& line1, const std::string& line2);
 // goes to stderr.
 void ShowInformation(const std::string& caption, const std::string& text);
 
+// A warning box with one OK button (UTF-8), for what is no error of the
+// study; without a display caption and text go to stderr.
+void ShowWarning(const std::string& caption, const std::string& text);
+
 enum class TCursor { Default, Hourglass };
 void SetScreenCursor(TCursor cursor);
 TCursor ScreenCursor();

@@ -2,6 +2,7 @@
 // dlopen, and the flox03 program run as a separate process.
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -301,6 +302,25 @@ TEST(Flox03Program, FailuresOfTheStudyFileGiveStatusOne) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Internal error-MeltaStream-002"), std::string::npos) << run.err;
   EXPECT_EQ(ReadBytes(damaged), NewStudyFileBytes(1).substr(0, 100));
+
+  // A study open in another program (which holds its lock): its own
+  // message, not 002, and the file untouched.
+  {
+    const std::string study = dir / "εστιατόριο.flx";
+    ASSERT_EQ(RunFlox03({"call", study, "--type", "1", "--action", "0"}).status, 0);
+    const std::string before = ReadBytes(study);
+    const int fd = ::open(study.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    run = RunFlox03({"call", study, "--type", "1", "--action", "0"});
+    ::close(fd);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Μελέτη σε χρήση\nΗ μελέτη «εστιατόριο» είναι ανοιχτή σε άλλο παράθυρο ή πρόγραμμα."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("MeltaStream"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(study), before);
+  }
 
   run = RunFlox03({"dump", damaged});
   EXPECT_EQ(run.status, 1);
