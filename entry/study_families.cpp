@@ -138,11 +138,14 @@ const TStudyTypeDef* FindStudyType(std::uint8_t studyType) { return Find(studyTy
 std::string StudyTypesJson() {
   nlohmann::ordered_json out = nlohmann::ordered_json::array();
   for (const TStudyFamily& family : kFamilies) {
+    std::vector<std::string> tabs;
+    for (const dlg::TTabDef& tab : family.dialog.tabs) tabs.emplace_back(tab.caption);
     for (const TStudyTypeDef& type : family.types) {
       out.push_back({{"type", type.type},
                      {"name", type.name},
                      {"family", family.name},
                      {"slots", family.Slots()},
+                     {"tabs", tabs},
                      {"legalSlot", family.dialog.tabs.front().slot},
                      {"legalField", family.legalField},
                      {"legalText", type.legalText != nullptr ? nlohmann::ordered_json(type.legalText) : nullptr}});

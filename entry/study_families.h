@@ -45,6 +45,7 @@ const TStudyTypeDef* FindStudyType(std::uint8_t studyType);
 // Every study type as JSON (UTF-8), in type order, as Flox03StudyTypes gives
 // it to hosts:
 // [{"type": 1, "name": "Γενική μελέτη, 3/81 Π.Δ.", "family": "general study",
-//   "slots": [1, 2, 3, 4, 5, 6], "legalSlot": 1, "legalField": "Suntaxh",
+//   "slots": [1, 2, 3, 4, 5, 6],
+//   "tabs": ["Επιχείρηση", "Οικοδομική Σύσταση", ...], "legalSlot": 1, "legalField": "Suntaxh",
 //   "legalText": "την 3/81 Π.Δ."}, ...]  ("legalText": null where there is none)
 std::string StudyTypesJson();

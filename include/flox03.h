@@ -96,13 +96,15 @@ FLOX_API int Flox03CheckFit(const char *fileName, uint32_t studyType, char **jso
 /* Every study type the library serves, as a JSON text (UTF-8) the caller
  * releases with Flox03Free: an array in type order, one object per type,
  * [{"type": 1, "name": "Γενική μελέτη, 3/81 Π.Δ.", "family": "general study",
- *   "slots": [1, 2, 3, 4, 5, 6], "legalSlot": 1, "legalField": "Suntaxh",
+ *   "slots": [1, 2, 3, 4, 5, 6],
+ *   "tabs": ["Επιχείρηση", "Οικοδομική Σύσταση", ...], "legalSlot": 1, "legalField": "Suntaxh",
  *   "legalText": "την 3/81 Π.Δ."}, ...]
  * name is the type as a host shows it; slots are the study file's records
  * that the type's family edits and prints (as Flox03ExportJson numbers
- * them); legalText is what a new study of the type holds in field
- * legalField of slot legalSlot (null: nothing). NULL only when there is no
- * memory for the text. */
+ * them); tabs are the captions of the tabs (pages) its data-entry dialog
+ * shows, in order, one per slot; legalText is what a new study of the type
+ * holds in field legalField of slot legalSlot (null: nothing). NULL only
+ * when there is no memory for the text. */
 FLOX_API char *Flox03StudyTypes(void);
 
 /* The message of the last failed call on this thread, Flox03A included
