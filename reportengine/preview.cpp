@@ -1,12 +1,19 @@
 #include "reportengine/preview.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,6 +24,7 @@
 #include <QStyle>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -106,6 +114,114 @@ QIcon DrawnIcon(TPreviewCommand command) {
   return QIcon(pixmap);
 }
 
+// --- What a screen reader finds: the view of the pages has one child per
+// page, named with its number ("Σελίδα 2 από 7"). The pages are graphics
+// items, which Qt's accessibility does not show; they are found afresh on
+// every question, as the view rebuilds them whenever it lays them out.
+
+const char* const kPageViewName = "FloxPreviewPages";
+
+// The page items of the view, in page order (top to bottom, left to right).
+QList<QGraphicsItem*> PageItems(const QGraphicsView* view) {
+  QList<QGraphicsItem*> pages;
+  if (view == nullptr || view->scene() == nullptr) return pages;
+  for (QGraphicsItem* item : view->scene()->items()) {
+    if (item->parentItem() == nullptr) pages << item;
+  }
+  std::sort(pages.begin(), pages.end(), [](const QGraphicsItem* a, const QGraphicsItem* b) {
+    const QPointF pa = a->sceneBoundingRect().topLeft(), pb = b->sceneBoundingRect().topLeft();
+    return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+  });
+  return pages;
+}
+
+QString PageName(int page, int count) { return QStringLiteral("Σελίδα %1 από %2").arg(page).arg(count); }
+
+class TAccessiblePage : public QAccessibleInterface {
+ public:
+  TAccessiblePage(QGraphicsView* view, int index) : view_(view), index_(index) {}
+  bool isValid() const override { return view_ != nullptr && index_ < PageItems(view_).size(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return view_ != nullptr ? view_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view_.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || view_ == nullptr) return {};
+    return PageName(index_ + 1, static_cast<int>(PageItems(view_).size()));
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::Graphic; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.readOnly = true;
+    if (!isValid() || !view_->viewport()->rect().intersects(Area())) state.offscreen = true;
+    return state;
+  }
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect area = Area();
+    return QRect(view_->viewport()->mapToGlobal(area.topLeft()), area.size());
+  }
+
+ private:
+  // The page on the viewport.
+  QRect Area() const {
+    const QList<QGraphicsItem*> pages = PageItems(view_);
+    if (index_ >= pages.size()) return {};
+    return view_->mapFromScene(pages[index_]->sceneBoundingRect()).boundingRect();
+  }
+  QPointer<QGraphicsView> view_;
+  int index_;
+};
+
+class TAccessiblePageView : public QAccessibleWidget {
+ public:
+  explicit TAccessiblePageView(QGraphicsView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+  ~TAccessiblePageView() override {
+    for (const QAccessible::Id id : pages_) QAccessible::deleteAccessibleInterface(id);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return QStringLiteral("Σελίδες της προεπισκόπησης");
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return QAccessibleWidget::childCount() + PageCount(); }
+  QAccessibleInterface* child(int index) const override {
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets) return QAccessibleWidget::child(index);
+    if (index - widgets >= PageCount()) return nullptr;
+    return QAccessible::accessibleInterface(pages_[index - widgets]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    PageCount();
+    const auto at = pages_.indexOf(QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
+    return at >= 0 ? QAccessibleWidget::childCount() + static_cast<int>(at) : QAccessibleWidget::indexOfChild(child);
+  }
+
+ private:
+  // The number of pages, with an interface registered for each.
+  int PageCount() const {
+    const auto count = PageItems(qobject_cast<QGraphicsView*>(widget())).size();
+    while (pages_.size() < count) {
+      pages_ << QAccessible::registerAccessibleInterface(
+          new TAccessiblePage(qobject_cast<QGraphicsView*>(widget()), static_cast<int>(pages_.size())));
+    }
+    return static_cast<int>(count);
+  }
+  mutable QList<QAccessible::Id> pages_;
+};
+
+QAccessibleInterface* AccessiblePreview(const QString&, QObject* object) {
+  auto* view = qobject_cast<QGraphicsView*>(object);
+  if (view == nullptr || view->parentWidget() == nullptr ||
+      view->parentWidget()->objectName() != QLatin1String(kPageViewName)) {
+    return nullptr;
+  }
+  return new TAccessiblePageView(view);
+}
+
 }  // namespace
 
 TPreviewWindow::TPreviewWindow(std::vector<TQuickRep*> pages, QWidget* parent)
@@ -124,7 +240,10 @@ TPreviewWindow::TPreviewWindow(std::vector<TQuickRep*> pages, QWidget* parent)
   auto* bar = new QToolBar(this);
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->setMovable(false);
+  static const bool accessible = (QAccessible::installFactory(AccessiblePreview), true);
+  (void)accessible;
   view_ = new QPrintPreviewWidget(printer_, this);
+  view_->setObjectName(QLatin1String(kPageViewName));
   view_->setViewMode(QPrintPreviewWidget::SinglePageView);
   view_->setZoomMode(QPrintPreviewWidget::FitToWidth);
   connect(view_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <string>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -304,6 +306,39 @@ TEST_F(PreviewWindow, OffersItsCommandsInGreek) {
   }
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
   EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+// A screen reader finds each page of the view under its number, where the
+// view shows it.
+TEST_F(PreviewWindow, PagesCarryTheirNumberForScreenReaders) {
+  qr::TPreviewWindow window({&a, &b, &c});
+  window.show();
+  QCoreApplication::processEvents();
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(window.View()->findChild<QGraphicsView*>());
+  ASSERT_NE(view, nullptr);
+  auto pages = [view] {
+    std::vector<QAccessibleInterface*> found;
+    for (int i = 0; i < view->childCount(); ++i) {
+      QAccessibleInterface* child = view->child(i);
+      if (child != nullptr && child->role() == QAccessible::Graphic) found.push_back(child);
+    }
+    return found;
+  };
+  auto shown = pages();
+  ASSERT_EQ(shown.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    QAccessibleInterface* page = shown[static_cast<std::size_t>(k)];
+    EXPECT_EQ(page->text(QAccessible::Name), QStringLiteral("Σελίδα %1 από 3").arg(k + 1));
+    EXPECT_EQ(page->parent(), view);
+    EXPECT_EQ(view->child(view->indexOfChild(page)), page);
+  }
+  EXPECT_FALSE(shown[0]->state().offscreen);
+  EXPECT_FALSE(shown[0]->rect().isEmpty());
+  EXPECT_TRUE(shown[2]->state().offscreen) << "one page at a time fits the width";
+  window.Action(qr::TPreviewCommand::LastPage)->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(pages()[2]->state().offscreen);
+  EXPECT_TRUE(pages()[0]->state().offscreen);
 }
 
 TEST_F(PreviewWindow, NavigatesThePagesAndZooms) {
