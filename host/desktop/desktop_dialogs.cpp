@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,23 +107,42 @@ TStudyTypeChooser::TStudyTypeChooser(const TStudyTypes& types, QWidget* parent)
     : QWidget(parent), group_(new QButtonGroup(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  int index = 1;
   for (const TStudyType& t : types.All()) {
-    // &1, &2, ...: the digit chooses the type from the keyboard.
-    auto* button = new QRadioButton(QStringLiteral("&%1  ").arg(index++) + t.name, this);
+    order_ << t.type;
+    // "&1  ...": the digit is shown, and chooses with Alt from anywhere.
+    const QString digit = order_.size() <= 9 ? QStringLiteral("&%1  ").arg(order_.size()) : QString();
+    auto* button = new QRadioButton(digit + t.name, this);
     group_->addButton(button, t.type);
     layout->addWidget(button);
   }
-  if (!types.All().isEmpty()) group_->button(types.All().front().type)->setChecked(true);
+  connect(group_, &QButtonGroup::idToggled, this, [this](int type, bool checked) {
+    if (!checked) return;
+    setFocusProxy(group_->button(type));
+    emit TypeChosen(type);
+  });
+  if (!order_.isEmpty()) group_->button(order_.front())->setChecked(true);
 }
 
 int TStudyTypeChooser::Type() const { return group_->checkedId() > 0 ? group_->checkedId() : 0; }
 
 void TStudyTypeChooser::SetType(int type) {
   if (auto* button = group_->button(type)) {
+    const bool hadFocus = hasFocus();
     button->setChecked(true);
-    button->setFocus();
+    if (hadFocus) button->setFocus();
   }
+}
+
+void TStudyTypeChooser::keyPressEvent(QKeyEvent* event) {
+  const int index = event->key() - Qt::Key_1;
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    if (index >= 0 && index < std::min<int>(9, static_cast<int>(order_.size()))) {
+      SetType(order_[index]);
+      group_->button(order_[index])->setFocus();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 TNewStudyDialog::TNewStudyDialog(QWidget* parent, const TStudyTypes& types, const QString& folder)
@@ -155,7 +175,7 @@ TNewStudyDialog::TNewStudyDialog(QWidget* parent, const TStudyTypes& types, cons
   buttons->addButton(QStringLiteral("Άκυρο"), QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
   layout->addWidget(buttons);
-  types_->setFocus();
+  types_->setFocus();  // the chosen type's button: the digits choose at once
 
   connect(browse, &QPushButton::clicked, this, &TNewStudyDialog::Browse);
   connect(file_, &QLineEdit::textChanged, this, &TNewStudyDialog::Update);
@@ -200,8 +220,107 @@ int ConfirmStudyType(QWidget* parent, const TStudyTypes& types, const QString& f
   layout->addWidget(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  chooser->SetType(suggested);
+  chooser->setFocus();
   return dialog.exec() == QDialog::Accepted ? chooser->Type() : 0;
+}
+
+namespace {
+
+// The captions in order, a run of equal ones once with its count:
+// "Επιχείρηση, Πυροσβεστήρες (2 καρτέλες), ...".
+QString TabList(const QStringList& tabs) {
+  QStringList out;
+  for (int i = 0; i < tabs.size();) {
+    int n = 1;
+    while (i + n < tabs.size() && tabs[i + n] == tabs[i]) ++n;
+    out << (n == 1 ? tabs[i] : QStringLiteral("%1 (%2 καρτέλες)").arg(tabs[i]).arg(n));
+    i += n;
+  }
+  return out.join(QStringLiteral(", "));
+}
+
+QString FilledInWords(int n) {
+  return n == 1 ? QStringLiteral("1 συμπληρωμένο πεδίο") : QStringLiteral("%1 συμπληρωμένα πεδία").arg(n);
+}
+
+const TStudyType* TypeOf(const TStudyTypes& types, int type) {
+  for (const TStudyType& t : types.All()) {
+    if (t.type == type) return &t;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QString TypeChangeText(const TStudyTypes& types, int current, int chosen, const QMap<int, int>& filled) {
+  const TStudyType* from = TypeOf(types, current);
+  const TStudyType* to = TypeOf(types, chosen);
+  if (to == nullptr) return {};
+  if (from == nullptr) {
+    return QStringLiteral("Με τον τύπο «%1» η μελέτη δείχνει τις καρτέλες: %2.").arg(to->name, TabList(to->tabs));
+  }
+  if (chosen == current) return QStringLiteral("Ο τύπος μένει ο ίδιος.");
+  if (to->recordSlots == from->recordSlots) {
+    return QStringLiteral("Με τον τύπο «%1» η μελέτη δείχνει τις ίδιες καρτέλες με τα ίδια στοιχεία (%2)· "
+                          "αλλάζει μόνο ό,τι ορίζει ο τύπος στο έντυπο. Τίποτα δεν σβήνεται από το αρχείο.")
+        .arg(to->name, TabList(to->tabs));
+  }
+  QString text = QStringLiteral("Με τον τύπο «%1» η μελέτη δείχνει τις καρτέλες: %2").arg(to->name, TabList(to->tabs));
+  if (filled.contains(chosen)) {
+    text += filled.value(chosen) == 0 ? QStringLiteral(", που είναι ακόμη κενές.")
+                                      : QStringLiteral(", με %1.").arg(FilledInWords(filled.value(chosen)));
+  } else {
+    text += QLatin1Char('.');
+  }
+  text += QStringLiteral("\n\nΤίποτα δεν σβήνεται από το αρχείο: τα στοιχεία των καρτελών του τύπου «%1»")
+              .arg(from->name);
+  if (filled.value(current) > 0) text += QStringLiteral(" (%1)").arg(FilledInWords(filled.value(current)));
+  text += QStringLiteral(" μένουν στο αρχείο. Δεν φαίνονται όσο η μελέτη έχει άλλον τύπο και ξαναφαίνονται "
+                         "αν επιστρέψετε στον τύπο «%1».")
+              .arg(from->name);
+  return text;
+}
+
+int ChangeStudyType(QWidget* parent, const TStudyTypes& types, const QString& fileName, int current,
+                    const QMap<int, int>& filled) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Τύπος μελέτης"));
+  auto* layout = new QVBoxLayout(&dialog);
+  const QString name = QFileInfo(fileName).completeBaseName();
+  auto* text = new QLabel(types.Name(current).isEmpty()
+                              ? QStringLiteral("Διαλέξτε τον τύπο της μελέτης «%1»:").arg(name)
+                              : QStringLiteral("Η μελέτη «%1» είναι τύπου «%2». Διαλέξτε τον τύπο με τον οποίο "
+                                               "θα ανοίγει:")
+                                    .arg(name, types.Name(current)));
+  text->setWordWrap(true);
+  text->setMinimumWidth(520);
+  layout->addWidget(text);
+  auto* chooser = new TStudyTypeChooser(types);
+  layout->addWidget(chooser);
+  auto* meaning = new QLabel;
+  meaning->setObjectName(QStringLiteral("TypeChangeText"));
+  meaning->setWordWrap(true);
+  meaning->setTextFormat(Qt::PlainText);
+  meaning->setFrameShape(QFrame::StyledPanel);
+  meaning->setMargin(8);
+  layout->addWidget(meaning);
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* change = buttons->addButton(QStringLiteral("&Αλλαγή τύπου"), QDialogButtonBox::AcceptRole);
+  change->setDefault(true);
+  buttons->addButton(QStringLiteral("Άκυρο"), QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  auto update = [&](int chosen) {
+    meaning->setText(TypeChangeText(types, current, chosen, filled));
+    change->setEnabled(chosen != current);
+  };
+  QObject::connect(chooser, &TStudyTypeChooser::TypeChosen, &dialog, update);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  chooser->SetType(current);
+  update(chooser->Type());
+  chooser->setFocus();
+  if (dialog.exec() != QDialog::Accepted || chooser->Type() == current) return 0;
+  return chooser->Type();
 }
 
 bool ParseCutFields(const QByteArray& json, std::vector<TCutField>* out) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "host/desktop/study_types.h"
 
 class QButtonGroup;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -31,7 +33,10 @@ QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& sug
 // The file filter of study files.
 QString StudyFileFilter();
 
-// A group of radio buttons, one per study type in words.
+// A group of radio buttons, one per study type in words, numbered in the
+// library's order: with the focus in the group the plain digit chooses
+// (Alt+digit from anywhere in the dialog). The group's focus is the chosen
+// button's.
 class TStudyTypeChooser : public QWidget {
   Q_OBJECT
  public:
@@ -39,8 +44,15 @@ class TStudyTypeChooser : public QWidget {
   int Type() const;
   void SetType(int type);
 
+ Q_SIGNALS:
+  void TypeChosen(int type);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QButtonGroup* group_;
+  QList<int> order_;  // the types, by their digit
 };
 
 // "Νέα μελέτη": the study type and the file to save it in.
@@ -63,6 +75,18 @@ class TNewStudyDialog : public QDialog {
 // Asks the user to confirm (or change) the type of a study opened for the
 // first time, the suggested type chosen. 0 when cancelled.
 int ConfirmStudyType(QWidget* parent, const TStudyTypes& types, const QString& fileName, int suggested);
+
+// What choosing `chosen` for a study now of type `current` means, in words:
+// which tabs the study then shows (the library's list) and that nothing is
+// deleted from the file. `filled` counts the filled fields by type (from
+// TStudyTypes::FilledFields; empty when unknown).
+QString TypeChangeText(const TStudyTypes& types, int current, int chosen, const QMap<int, int>& filled);
+
+// "Τύπος μελέτης…" for a study already in the list: the type it has, and
+// for the one chosen what the change means. The new type, or 0 when
+// cancelled or unchanged.
+int ChangeStudyType(QWidget* parent, const TStudyTypes& types, const QString& fileName, int current,
+                    const QMap<int, int>& filled);
 
 // One field whose text is cut on paper, as the library's fit check lists it.
 struct TCutField {

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,10 +15,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -97,6 +100,34 @@ TStudiesWindow::TStudiesWindow(const host::TLibrary& lib, std::unique_ptr<TStudy
   list_->header()->setSectionResizeMode(colChanged, QHeaderView::ResizeToContents);
   layout->addWidget(list_, 1);
 
+  // Shown after a study leaves the list, until it is undone or closed.
+  auto* bar = new QFrame;
+  bar->setObjectName(QStringLiteral("UndoBar"));
+  bar->setFrameShape(QFrame::StyledPanel);
+  bar->setAutoFillBackground(true);
+  bar->setBackgroundRole(QPalette::ToolTipBase);
+  auto* barLayout = new QHBoxLayout(bar);
+  barLayout->setContentsMargins(8, 4, 4, 4);
+  undoText_ = new QLabel;
+  undoText_->setWordWrap(true);
+  undoText_->setForegroundRole(QPalette::ToolTipText);
+  barLayout->addWidget(undoText_, 1);
+  auto* undo = new QPushButton(QStringLiteral("Αναίρεση"));
+  undo->setToolTip(QStringLiteral("Η μελέτη ξαναμπαίνει στη λίστα (Ctrl+Z)"));
+  undo->setAutoDefault(false);
+  barLayout->addWidget(undo);
+  auto* close = new QToolButton;
+  close->setText(QStringLiteral("✕"));
+  close->setAutoRaise(true);
+  close->setToolTip(QStringLiteral("Κλείσιμο"));
+  close->setAccessibleName(QStringLiteral("Κλείσιμο"));
+  barLayout->addWidget(close);
+  connect(undo, &QPushButton::clicked, this, &TStudiesWindow::UndoRemove);
+  connect(close, &QToolButton::clicked, bar, &QWidget::hide);
+  bar->hide();
+  undoBar_ = bar;
+  layout->addWidget(bar);
+
   emptyHint_ = new QLabel(QStringLiteral(
       "Η λίστα δεν έχει μελέτες. Δημιουργήστε μία με «Νέα μελέτη…» (Ctrl+N) ή ανοίξτε ένα αρχείο .flx με "
       "«Άνοιγμα…» (Ctrl+O) ή σύροντάς το εδώ."));
@@ -165,6 +196,10 @@ void TStudiesWindow::BuildActions() {
   // Delete and Enter belong to the list; in the search field they edit text.
   remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   list_->addAction(remove);
+  // Ctrl+Z anywhere but in the search field, which undoes its own typing.
+  undoAction_ = make(QStringLiteral("Αναί&ρεση αφαίρεσης"), QKeySequence::Undo, &TStudiesWindow::UndoRemove, false);
+  undoAction_->setEnabled(false);
+  addAction(undoAction_);
   QAction* find = new QAction(this);
   find->setShortcut(QKeySequence::Find);
   connect(find, &QAction::triggered, this, [this] {
@@ -183,7 +218,7 @@ void TStudiesWindow::BuildActions() {
   study->addSeparator();
   for (QAction* a : {pdf, jsonOut, jsonIn}) study->addAction(a);
   study->addSeparator();
-  for (QAction* a : {check, type, remove}) study->addAction(a);
+  for (QAction* a : {check, type, remove, undoAction_}) study->addAction(a);
 
   QToolBar* bar = addToolBar(QStringLiteral("Ενέργειες"));
   bar->setMovable(false);
@@ -285,9 +320,44 @@ QStringList TStudiesWindow::ShownStudies() const {
 }
 
 bool TStudiesWindow::RemoveFromList(const QString& path) {
-  settings_->Remove(path);
+  const QString key = StudyKey(path);
+  const int row = list_->indexOfTopLevelItem(list_->currentItem());
+  const int place = settings_->Remove(key);
+  if (place < 0) return false;
   settings_->Sync();
   Refresh();
+  // The next shown study takes the place of the one that left (or, at the
+  // end, the one before it).
+  auto select = [this](int i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (item == nullptr || item->isHidden()) return false;
+    list_->setCurrentItem(item);
+    item->setSelected(true);
+    return true;
+  };
+  bool selected = false;
+  for (int i = std::max(row, 0); !selected && i < list_->topLevelItemCount(); ++i) selected = select(i);
+  for (int i = std::min(row, list_->topLevelItemCount()) - 1; !selected && i >= 0; --i) selected = select(i);
+  removed_ = key;
+  removedPlace_ = place;
+  undoText_->setText(QStringLiteral("Η μελέτη «%1» βγήκε από τη λίστα. Το αρχείο της μένει στον δίσκο: %2")
+                         .arg(QFileInfo(key).completeBaseName(), key));
+  undoBar_->show();
+  undoAction_->setEnabled(true);
+  return true;
+}
+
+bool TStudiesWindow::UndoRemove() {
+  if (removed_.isEmpty()) return false;
+  if (!settings_->Recent().contains(removed_)) settings_->Restore(removed_, removedPlace_);
+  settings_->Sync();
+  const QString path = removed_;
+  removed_.clear();
+  undoBar_->hide();
+  undoAction_->setEnabled(false);
+  Refresh();
+  SelectStudy(path);
+  list_->setFocus();
   return true;
 }
 
@@ -536,7 +606,15 @@ void TStudiesWindow::ChangeTypeAsked() {
   const QString path = SelectedStudy();
   if (path.isEmpty()) return;
   const int current = settings_->TypeOf(path);
-  const int type = ConfirmStudyType(this, types_, path, current != 0 ? current : SuggestedType(path));
+  // What each type's pages hold, so that the user sees what a change shows.
+  QMap<int, int> filled;
+  char* json = nullptr;
+  const QByteArray name = QFile::encodeName(path);
+  if (lib_.exportJson(name.constData(), &json) == FLOX_OK) {
+    filled = types_.FilledFields(QByteArray::fromStdString(host::TakeText(lib_, json)));
+  }
+  const int type = current != 0 ? ChangeStudyType(this, types_, path, current, filled)
+                                : ConfirmStudyType(this, types_, path, SuggestedType(path));
   if (type == 0) return;
   settings_->SetType(path, type);
   settings_->Sync();
@@ -561,17 +639,57 @@ bool TStudiesWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TStudiesWindow::dragEnterEvent(QDragEnterEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile() && IsStudyFile(url.toLocalFile())) {
-      event->acceptProposedAction();
-      return;
+namespace {
+
+// Whether the drag brings a study file.
+bool HasStudyFile(const QMimeData* data) {
+  if (data == nullptr) return false;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile() && IsStudyFile(url.toLocalFile())) return true;
+  }
+  return false;
+}
+
+// A dropped study is taken as a copy or a link, never as a move: a file
+// manager that honours a move would delete the engineer's file. The proposed
+// action stands when it is one of those; otherwise copy, or link, whichever
+// the source allows; a source that allows only a move is refused.
+bool AcceptAsCopyOrLink(QDropEvent* event) {
+  const Qt::DropAction proposed = event->proposedAction();
+  if (proposed == Qt::CopyAction || proposed == Qt::LinkAction) {
+    event->acceptProposedAction();
+    return true;
+  }
+  for (const Qt::DropAction action : {Qt::CopyAction, Qt::LinkAction}) {
+    if (event->possibleActions() & action) {
+      event->setDropAction(action);
+      event->accept();
+      return true;
     }
   }
+  event->ignore();
+  return false;
+}
+
+}  // namespace
+
+void TStudiesWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (HasStudyFile(event->mimeData())) AcceptAsCopyOrLink(event);
+}
+
+void TStudiesWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (HasStudyFile(event->mimeData())) AcceptAsCopyOrLink(event);
 }
 
 void TStudiesWindow::dropEvent(QDropEvent* event) {
-  if (OpenDropped(*event->mimeData())) event->acceptProposedAction();
+  if (!HasStudyFile(event->mimeData()) || !AcceptAsCopyOrLink(event)) return;
+  // The drop ends first; then the studies open, so that a question they ask
+  // does not keep the source waiting.
+  QTimer::singleShot(0, this, [this, urls = event->mimeData()->urls()] {
+    QMimeData data;
+    data.setUrls(urls);
+    OpenDropped(data);
+  });
 }
 
 bool TStudiesWindow::OpenDropped(const QMimeData& data) {

@@ -51,7 +51,13 @@ class TStudiesWindow : public QMainWindow {
   bool ImportJson(const QString& path, const QString& jsonFile);
   // The fields of the study cut on paper; false when the check failed.
   bool CheckFit(const QString& path, std::vector<TCutField>* cut);
+  // Takes the study off the list (the file stays on disk) and offers to
+  // undo it: the undo bar and Ctrl+Z.
   bool RemoveFromList(const QString& path);
+  // Puts the last study taken off the list back in its place; false when
+  // there is nothing to undo.
+  bool UndoRemove();
+  QWidget* UndoBar() const { return undoBar_; }
   // The study files among dropped data: each is opened as by OpenStudy;
   // other files are passed over. False when there was none.
   bool OpenDropped(const QMimeData& data);
@@ -72,6 +78,7 @@ class TStudiesWindow : public QMainWindow {
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,6 +107,11 @@ class TStudiesWindow : public QMainWindow {
   QLineEdit* search_ = nullptr;
   QTreeWidget* list_ = nullptr;
   QLabel* emptyHint_ = nullptr;
+  QWidget* undoBar_ = nullptr;
+  QLabel* undoText_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QString removed_;     // the study last taken off the list, until undone
+  int removedPlace_ = -1;
   std::vector<QAction*> studyActions_;  // enabled only with a selected study
 };
 

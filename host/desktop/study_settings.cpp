@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +67,18 @@ void TStudySettings::Touch(const QString& path) {
   if (settings_) settings_->setValue(kRecent, recent_);
 }
 
-void TStudySettings::Remove(const QString& path) {
+int TStudySettings::Remove(const QString& path) {
+  const int place = static_cast<int>(recent_.indexOf(StudyKey(path)));
   recent_.removeAll(StudyKey(path));
+  if (settings_) settings_->setValue(kRecent, recent_);
+  return place;
+}
+
+void TStudySettings::Restore(const QString& path, int place) {
+  const QString key = StudyKey(path);
+  recent_.removeAll(key);
+  recent_.insert(std::clamp(place, 0, static_cast<int>(recent_.size())), key);
+  while (recent_.size() > kMaxRecent) recent_.removeLast();
   if (settings_) settings_->setValue(kRecent, recent_);
 }
 

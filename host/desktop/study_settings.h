@@ -22,7 +22,11 @@ class TStudySettings {
   QStringList Recent() const { return recent_; }
   // Puts the file at the top of the recent studies.
   void Touch(const QString& path);
-  void Remove(const QString& path);
+  // Takes the file off the recent studies (its type stays known); its place
+  // in the list, or -1 when it was not listed.
+  int Remove(const QString& path);
+  // Puts the file back at that place in the recent studies.
+  void Restore(const QString& path, int place);
 
   // 0 when the type of the file was never confirmed.
   int TypeOf(const QString& path) const;

@@ -35,6 +35,7 @@ TStudyTypes::TStudyTypes(const QByteArray& json) {
     t.name = o.value(QLatin1String("name")).toString();
     t.family = o.value(QLatin1String("family")).toString();
     for (const QJsonValue& slot : o.value(QLatin1String("slots")).toArray()) t.recordSlots << slot.toInt();
+    for (const QJsonValue& tab : o.value(QLatin1String("tabs")).toArray()) t.tabs << tab.toString();
     t.legalSlot = o.value(QLatin1String("legalSlot")).toInt();
     t.legalField = o.value(QLatin1String("legalField")).toString();
     t.legalText = o.value(QLatin1String("legalText")).toString();
@@ -49,25 +50,35 @@ QString TStudyTypes::Name(int type) const {
   return {};
 }
 
-int TStudyTypes::Suggest(const QByteArray& exportedJson) const {
+QMap<int, int> TStudyTypes::FilledFields(const QByteArray& exportedJson) const {
+  QMap<int, int> filled;
   const QJsonArray records = ArrayOf(exportedJson);
-  if (records.isEmpty() || types_.isEmpty()) return 0;
+  if (records.isEmpty()) return filled;
   QMap<int, QJsonObject> fieldsOf;  // slot -> its fields
   for (const QJsonValue& item : records) {
     const QJsonObject record = item.toObject();
     fieldsOf.insert(record.value(QLatin1String("slot")).toInt(), record.value(QLatin1String("fields")).toObject());
   }
+  for (const TStudyType& t : types_) {
+    int count = 0;
+    for (const int slot : t.recordSlots) {
+      const QJsonObject fields = fieldsOf.value(slot);
+      for (auto it = fields.begin(); it != fields.end(); ++it) count += it.value().toString().trimmed().isEmpty() ? 0 : 1;
+    }
+    filled.insert(t.type, count);
+  }
+  return filled;
+}
+
+int TStudyTypes::Suggest(const QByteArray& exportedJson) const {
+  const QMap<int, int> filled = FilledFields(exportedJson);
+  if (filled.isEmpty() || types_.isEmpty()) return 0;
   // The first type of the family whose slots hold the most filled fields.
   const TStudyType* best = nullptr;
   int bestFilled = 0;
   for (const TStudyType& t : types_) {
     if (best != nullptr && t.family == best->family) continue;
-    int filled = 0;
-    for (const int slot : t.recordSlots) {
-      const QJsonObject fields = fieldsOf.value(slot);
-      for (auto it = fields.begin(); it != fields.end(); ++it) filled += it.value().toString().trimmed().isEmpty() ? 0 : 1;
-    }
-    if (filled > bestFilled) best = &t, bestFilled = filled;
+    if (filled.value(t.type) > bestFilled) best = &t, bestFilled = filled.value(t.type);
   }
   if (best == nullptr) {
     for (const TStudyType& t : types_) {
@@ -77,7 +88,13 @@ int TStudyTypes::Suggest(const QByteArray& exportedJson) const {
   }
   // A later type of the family whose own words the legal field holds.
   int suggested = best->type;
-  const QString legal = fieldsOf.value(best->legalSlot).value(best->legalField).toString();
+  QString legal;
+  for (const QJsonValue& item : ArrayOf(exportedJson)) {
+    const QJsonObject record = item.toObject();
+    if (record.value(QLatin1String("slot")).toInt() == best->legalSlot) {
+      legal = record.value(QLatin1String("fields")).toObject().value(best->legalField).toString();
+    }
+  }
   for (const TStudyType& t : types_) {
     if (t.family != best->family || &t == best) continue;
     const QStringList own = WordsNotIn(t.legalText, best->legalText);

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace desk {
 
@@ -14,6 +16,7 @@ struct TStudyType {
   QString name;        // as the user reads it
   QString family;
   QList<int> recordSlots;  // the records its family edits and prints
+  QStringList tabs;    // the captions of the tabs its dialog shows, in order
   int legalSlot = 0;   // where a new study of the type holds its legal text
   QString legalField;
   QString legalText;   // empty: none
@@ -37,6 +40,10 @@ class TStudyTypes {
   // without a legal text: the others store theirs when a file is created.
   // 0 when the text is not such an export.
   int Suggest(const QByteArray& exportedJson) const;
+
+  // How many fields of the type's records hold text, by type, from the
+  // library's JSON export; empty when the text is not such an export.
+  QMap<int, int> FilledFields(const QByteArray& exportedJson) const;
 
  private:
   QList<TStudyType> types_;

@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "host/desktop/studies_window.h"
@@ -94,10 +100,111 @@ TEST_F(StudiesWindowTest, NewStudiesOfEveryTypeAreListedAndRememberedAfterAResta
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   window->SelectStudy(File("study2.flx"));
   window->List()->setFocus();
+  const QStringList before = window->ShownStudies();
+  EXPECT_FALSE(window->UndoBar()->isVisible());
   QTest::keyClick(window->List(), Qt::Key_Delete);
   EXPECT_EQ(window->ShownStudies().size(), 3);
   EXPECT_FALSE(window->ShownStudies().contains(File("study2.flx")));
   EXPECT_TRUE(QFile::exists(File("study2.flx")));
+  // The bar says the file stays and offers the way back: its button, then
+  // Ctrl+Z, each puts the study back in its place.
+  ASSERT_TRUE(window->UndoBar()->isVisible());
+  const QString said = window->UndoBar()->findChild<QLabel*>()->text();
+  EXPECT_TRUE(said.contains("study2") && said.contains("μένει στον δίσκο")) << said.toStdString();
+  EXPECT_EQ(window->SelectedStudy(), before[before.indexOf(File("study2.flx")) + 1]) << "the next one is selected";
+  auto* undo = window->UndoBar()->findChild<QPushButton*>();
+  ASSERT_EQ(undo->text(), QString("Αναίρεση"));
+  undo->click();
+  EXPECT_EQ(window->ShownStudies(), before);
+  EXPECT_EQ(window->SelectedStudy(), File("study2.flx"));
+  EXPECT_FALSE(window->UndoBar()->isVisible());
+  QTest::keyClick(window->List(), Qt::Key_Delete);
+  QTest::keyClick(window->List(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->ShownStudies(), before);
+  EXPECT_FALSE(window->UndoRemove()) << "nothing more to undo";
+  EXPECT_EQ(NewWindow()->ShownStudies(), before) << "the settings have it back too";
+}
+
+// The keys 1 to 4 of the README choose the type in "Νέα μελέτη", whose focus
+// starts on the first type; the digits follow the library's list.
+TEST_F(StudiesWindowTest, NewStudyTypesAreChosenByTheirDigit) {
+  auto window = NewWindow();
+  desk::TNewStudyDialog dialog(window.get(), window->Types(), dir_.path());
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  const auto& types = window->Types().All();
+  ASSERT_EQ(types.size(), 4);
+  auto* first = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+  ASSERT_NE(first, nullptr) << "the focus is on a type, not on its container";
+  EXPECT_TRUE(first->text().endsWith(types[0].name));
+  for (const int digit : {3, 2, 4, 1}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+    EXPECT_EQ(dialog.Type(), types[digit - 1].type) << digit;
+  }
+}
+
+// "Τύπος μελέτης…" on a listed study says what the chosen type shows (the
+// library's tabs) and that the other type's data stay in the file.
+TEST_F(StudiesWindowTest, ChangingTheTypeSaysWhatItShowsAndThatNothingIsDeleted) {
+  auto window = NewWindow();
+  const QString study = File("restaurant.flx");
+  ASSERT_TRUE(window->CreateStudy(study, 1));
+  Import(study, "[{\"slot\":1,\"fields\":{\"NameEpixirisi\":\"Ταβέρνα\",\"Polh\":\"Χανιά\"}}]");
+  window->show();
+  QStringList heading, said;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    for (auto* label : dialog->findChildren<QLabel*>()) {
+      (label->objectName() == "TypeChangeText" ? said : heading) << label->text();
+    }
+    auto* hotel = dialog->findChildren<QRadioButton*>().at(3);
+    hotel->click();
+    said << dialog->findChild<QLabel*>("TypeChangeText")->text();
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  window->SelectStudy(study);
+  for (QAction* a : window->findChildren<QAction*>()) {
+    if (a->text().remove('&') == QString("Τύπος μελέτης…")) a->trigger();
+  }
+  ASSERT_EQ(said.size(), 2);
+  EXPECT_FALSE(heading.join(" ").contains("πρώτη φορά")) << heading.join(" ").toStdString();
+  EXPECT_TRUE(heading.join(" ").contains(window->Types().Name(1)));
+  const desk::TStudyType& hotel = window->Types().All().at(3);
+  ASSERT_FALSE(hotel.tabs.isEmpty());
+  for (const QString& tab : hotel.tabs) EXPECT_TRUE(said[1].contains(tab)) << tab.toStdString();
+  EXPECT_TRUE(said[1].contains("κενές")) << said[1].toStdString();
+  EXPECT_TRUE(said[1].contains("Τίποτα δεν σβήνεται") && said[1].contains("3 συμπληρωμένα πεδία"))
+      << said[1].toStdString();
+  EXPECT_EQ(window->StudyType(study), 1) << "cancelled: the type stays";
+  // Between the two general types the pages and their data are the same.
+  EXPECT_TRUE(desk::TypeChangeText(window->Types(), 1, 2, {}).contains("ίδιες καρτέλες"));
+}
+
+// A file dropped on the window is taken as a copy, never as a move, which
+// would let the source delete it; a source that offers only a move is refused.
+TEST_F(StudiesWindowTest, DropsAreCopiesOrLinksNeverMoves) {
+  auto window = NewWindow();
+  Import(File("dropped.flx"), "[]", 1);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(File("dropped.flx"))});
+  const QPoint at(20, 80);
+  for (const Qt::DropActions offered : {Qt::CopyAction | Qt::MoveAction, Qt::LinkAction | Qt::MoveAction}) {
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(enter.proposedAction(), Qt::MoveAction) << "Shift proposes a move";
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
+  }
+  QDragEnterEvent moveOnly(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &moveOnly);
+  EXPECT_FALSE(moveOnly.isAccepted());
+  QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QApplication::sendEvent(window.get(), &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->SelectedStudy(), File("dropped.flx"));
 }
 
 // Whatever the settings file holds, the window shows at once: the newest
