@@ -62,8 +62,8 @@ struct TFileFailure {
   // study in use is neither damaged nor uncreatable, and is said so.
   std::string Message(const std::string& fileName) const {
     if (problem == TFileProblem::InUse) {
-      return "the study file " + Quoted(fileName) + " is in use (" + reason + ")" +
-             (Saving() ? ": it was not saved" : ": nothing was written");
+      return "the study file " + Quoted(fileName) + " is in use, " +
+             (Saving() ? "the changes were not saved: " : "nothing was written: ") + reason;
     }
     return "the study file " + Quoted(fileName) + (Saving() ? " cannot be written (" : " cannot be read (") + line1 +
            ": " + kFileErrorLine2 + ": " + reason + ")";

@@ -303,6 +303,15 @@ int ChangeStudyType(QWidget* parent, const TStudyTypes& types, const QString& fi
   meaning->setTextFormat(Qt::PlainText);
   meaning->setFrameShape(QFrame::StyledPanel);
   meaning->setMargin(8);
+  meaning->setMinimumWidth(520);
+  // Room for the longest of the texts, so that none is cut and the dialog
+  // keeps its size while the user chooses.
+  int height = 0;
+  for (const TStudyType& t : types.All()) {
+    meaning->setText(TypeChangeText(types, current, t.type, filled));
+    height = std::max(height, meaning->heightForWidth(meaning->minimumWidth()));
+  }
+  meaning->setMinimumHeight(height);
   layout->addWidget(meaning);
   auto* buttons = new QDialogButtonBox;
   QPushButton* change = buttons->addButton(QStringLiteral("&Αλλαγή τύπου"), QDialogButtonBox::AcceptRole);
