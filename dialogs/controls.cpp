@@ -78,12 +78,23 @@ void ShowNotice(QWidget* control, const QString& notice) {
 namespace {
 
 // A tooltip of plain lines: escaped, so that a value that looks like markup
-// shows as typed, and wrapped, so that a long value stays on the screen.
+// shows as typed, and broken between words into lines of a readable length
+// (a tooltip of markup would otherwise wrap into a narrow column).
 QString PlainToolTip(const QStringList& lines) {
+  constexpr qsizetype kLineLength = 70;
+  QStringList shown;
+  for (const QString& line : lines) {
+    QString rest = line;
+    while (rest.size() > kLineLength) {
+      qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), kLineLength);
+      if (cut <= 0) cut = kLineLength;
+      shown << rest.left(cut).toHtmlEscaped();
+      rest = rest.mid(cut).trimmed();
+    }
+    shown << rest.toHtmlEscaped();
+  }
   if (lines.isEmpty()) return {};
-  QStringList escaped;
-  for (const QString& line : lines) escaped << line.toHtmlEscaped();
-  return QStringLiteral("<p>") + escaped.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+  return QStringLiteral("<p style=\"white-space:pre\">") + shown.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 
 // The mark of a control whose text the printed page cuts: a thin orange
@@ -210,6 +221,9 @@ void TEdit::paintEvent(QPaintEvent* event) {
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Lines wrap at the box's width: a horizontal scroll bar would only take
+  // the room of the lines (a memo of one line has none to spare).
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The room around the text is the viewport's margin, sized to whole lines
   // (FitWholeLines), and painted as the text's background.
   document()->setDocumentMargin(0);

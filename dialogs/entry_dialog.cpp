@@ -313,11 +313,18 @@ void TEntryDialog::UpdateStatus() {
   // The notice (for a few seconds) over the summary of the active tab.
   const QString summary = FitSummary(CutFieldCount(PageControl1->currentIndex()));
   QStringList lines;
-  if (!notice_.isEmpty()) lines << notice_.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  if (!notice_.isEmpty() && !summary.isEmpty()) {
+    // Two lines: the notice shortened to one (whole in the tooltip).
+    const QString first = notice_.section(QLatin1Char('\n'), 0, 0);
+    lines << Status->fontMetrics().elidedText(first, Qt::ElideRight, Status->width()).toHtmlEscaped();
+  } else if (!notice_.isEmpty()) {
+    lines << notice_.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  }
   if (!summary.isEmpty()) lines << QStringLiteral("<a href=\"#cut\">%1</a>").arg(summary);
   Status->setText(lines.join(QStringLiteral("<br>")));
   Status->setToolTip(notice_.isEmpty() && !summary.isEmpty() ? QStringLiteral("Μετάβαση στο επόμενο πεδίο που δεν χωράει")
                                                              : notice_);
+  Status->setAccessibleName(notice_.isEmpty() ? summary : summary.isEmpty() ? notice_ : notice_ + QLatin1Char('\n') + summary);
 }
 
 void TEntryDialog::FocusNextCutField() {

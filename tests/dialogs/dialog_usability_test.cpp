@@ -133,6 +133,10 @@ TEST_P(PageUse, EveryInputIsNamedForScreenReadersByItsCaption) {
 
 TEST_P(PageUse, MemosShowWholeLinesOnly) {
   TEntryPageFrame page(nullptr, GetParam().Tab());
+  // Full memos: their scroll bar must not take the room of the lines.
+  QString lines = Q("Γραμμή\n");  // the first block one line high
+  for (int n = 1; n <= 12; ++n) lines += Q("Γραμμή %1 του σημειώματος, αρκετά μεγάλη ώστε να αναδιπλώνεται\n").arg(n);
+  for (dlg::TMemo* memo : page.Panel1->findChildren<dlg::TMemo*>()) memo->SetText(lines);
   page.show();
   QApplication::processEvents();
   for (dlg::TMemo* memo : page.Panel1->findChildren<dlg::TMemo*>()) {
