@@ -69,16 +69,6 @@ struct TRecords {
   std::vector<TPageRecord> owned;
 };
 
-std::vector<const TStudyFamily*> Families() {
-  std::vector<const TStudyFamily*> families;
-  for (const TStudyFamily& family : StudyFamilies()) families.push_back(&family);
-  return families;
-}
-std::string FamilyName(const testing::TestParamInfo<const TStudyFamily*>& info) {
-  std::string name = info.param->name;
-  std::erase(name, ' ');
-  return name;
-}
 
 // The text binding of the tab with the longest field (other than `except`)
 // that the tab's report page prints, or any when `printed` is false.
