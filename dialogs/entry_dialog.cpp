@@ -322,9 +322,13 @@ void TEntryDialog::UpdateStatus() {
   }
   if (!summary.isEmpty()) lines << QStringLiteral("<a href=\"#cut\">%1</a>").arg(summary);
   Status->setText(lines.join(QStringLiteral("<br>")));
-  Status->setToolTip(notice_.isEmpty() && !summary.isEmpty() ? QStringLiteral("Μετάβαση στο επόμενο πεδίο που δεν χωράει")
-                                                             : notice_);
-  Status->setAccessibleName(notice_.isEmpty() ? summary : summary.isEmpty() ? notice_ : notice_ + QLatin1Char('\n') + summary);
+  const bool onlySummary = notice_.isEmpty() && !summary.isEmpty();
+  Status->setToolTip(onlySummary ? QStringLiteral("Μετάβαση στο επόμενο πεδίο που δεν χωράει") : notice_);
+  QStringList spoken;
+  for (const QString& part : {notice_, summary}) {
+    if (!part.isEmpty()) spoken << part;
+  }
+  Status->setAccessibleName(spoken.join(QLatin1Char('\n')));
 }
 
 void TEntryDialog::FocusNextCutField() {
