@@ -155,10 +155,11 @@ void TEntryDialog::AddPage(TEntryPageFrame* page, const QString& tabCaption) {
     return;
   }
   // The page keeps at least the size its controls are placed in: a smaller
-  // window scrolls it, a larger one leaves it at the top left.
+  // window scrolls it, a larger one gives it the room (which its stretching
+  // controls, a grid's remarks column, take).
   auto* scroller = new QScrollArea(PageControl1);
-  // The Tab key goes from the page's last field to the buttons, not to the
-  // scroll area around the fields.
+  // The Tab key goes from the page's last field on to the tab bar and the
+  // buttons, not to the scroll area around the fields.
   scroller->setFocusPolicy(Qt::NoFocus);
   scroller->setFrameShape(QFrame::NoFrame);
   scroller->setWidgetResizable(true);
