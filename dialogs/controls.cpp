@@ -5,12 +5,17 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "dialogs/text_codec.h"
 
@@ -56,7 +61,10 @@ QString NoticeText(const TAdmitted& admitted, int limit) {
   if (!admitted.leftOut.isEmpty()) {
     QStringList chars;
     for (const uint c : admitted.leftOut.toUcs4()) chars << QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
-    parts << QStringLiteral("Δεν αποθηκεύονται: ") + chars.join(QLatin1Char(' '));
+    parts << QStringLiteral("Χαρακτήρες που δεν υποστηρίζονται παραλείφθηκαν: ") + chars.join(QLatin1Char(' '));
+  }
+  if (!admitted.changed.isEmpty()) {
+    parts << QStringLiteral("Χαρακτήρες που δεν υποστηρίζονται άλλαξαν: ") + admitted.changed.join(QStringLiteral(", "));
   }
   if (admitted.cut) parts << QStringLiteral("Το πεδίο χωράει έως %1 χαρακτήρες").arg(limit);
   return parts.join(QLatin1Char('\n'));
@@ -66,6 +74,43 @@ void ShowNotice(QWidget* control, const QString& notice) {
   if (notice.isEmpty() || !control->isVisible()) return;
   QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), notice, control, QRect(), 6000);
 }
+
+namespace {
+
+// A tooltip of plain lines: escaped, so that a value that looks like markup
+// shows as typed, and broken between words into lines of a readable length
+// (a tooltip of markup would otherwise wrap into a narrow column).
+QString PlainToolTip(const QStringList& lines) {
+  constexpr qsizetype kLineLength = 70;
+  QStringList shown;
+  for (const QString& line : lines) {
+    QString rest = line;
+    while (rest.size() > kLineLength) {
+      qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), kLineLength);
+      if (cut <= 0) cut = kLineLength;
+      shown << rest.left(cut).toHtmlEscaped();
+      rest = rest.mid(cut).trimmed();
+    }
+    shown << rest.toHtmlEscaped();
+  }
+  if (lines.isEmpty()) return {};
+  return QStringLiteral("<p style=\"white-space:pre\">") + shown.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+}
+
+// The mark of a control whose text the printed page cuts: a thin orange
+// frame over its border.
+void PaintFitMark(QWidget* control) {
+  QPainter painter(control);
+  painter.setPen(QPen(QColor(0xE0, 0x70, 0x00), 1));
+  painter.drawRect(control->rect().adjusted(0, 0, -1, -1));
+}
+
+void SetFitProperty(QWidget* control, const QString& note) {
+  control->setProperty(kFitCutProperty, !note.isEmpty());
+  control->update();
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------------------
 
@@ -104,7 +149,10 @@ class TEdit::TInputFilter : public QValidator {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   setValidator(new TInputFilter(this));
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    accepted_ = text;
+    UpdateToolTip();
+  });
 }
 
 void TEdit::SetInputLimit(int limit) { limit_ = std::max(0, limit); }
@@ -127,6 +175,45 @@ void TEdit::Tell(const TAdmitted& admitted) {
   if (notice.isEmpty()) return;
   notice_ = notice;
   ShowNotice(this, notice_);
+  emit Noticed(notice_);
+}
+
+void TEdit::SetFitNote(const QString& note) {
+  if (note == fitNote_) return;
+  fitNote_ = note;
+  SetFitProperty(this, note);
+  UpdateToolTip();
+}
+
+bool TEdit::TextOverflows() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
+  constexpr int kSideMargins = 2 * 2;  // the line edit's own room left and right of the text
+  return fontMetrics().horizontalAdvance(text()) > contents.width() - kSideMargins;
+}
+
+void TEdit::UpdateToolTip() {
+  QStringList lines;
+  if (!fitNote_.isEmpty()) lines << fitNote_;
+  if (TextOverflows()) lines << text();
+  setToolTip(PlainToolTip(lines));
+  setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+void TEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  UpdateToolTip();
+}
+
+void TEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) UpdateToolTip();
+}
+
+void TEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!fitNote_.isEmpty()) PaintFitMark(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -134,6 +221,61 @@ void TEdit::Tell(const TAdmitted& admitted) {
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Lines wrap at the box's width: a horizontal scroll bar would only take
+  // the room of the lines (a memo of one line has none to spare).
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The room around the text is the viewport's margin, sized to whole lines
+  // (FitWholeLines), and painted as the text's background.
+  document()->setDocumentMargin(0);
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+  FitWholeLines();
+}
+
+int TMemo::LineHeight() const {
+  // A block of one line is as high as the font's line spacing, rounded up.
+  return static_cast<int>(std::ceil(QFontMetricsF(document()->defaultFont()).lineSpacing()));
+}
+
+void TMemo::FitWholeLines() {
+  constexpr int kSide = 3;     // room left and right of the text
+  constexpr int kMinTop = 1;   // least room above the first line
+  constexpr int kMaxTop = 3;   // most room above it; the rest of the spare room goes below the last line
+  const int line = LineHeight();
+  const int inner = height() - 2 * frameWidth();
+  if (line <= 0 || inner <= line) {
+    setViewportMargins(kSide, 0, kSide, 0);
+    return;
+  }
+  const int rows = std::max(1, (inner - kMinTop) / line);
+  const int spare = inner - rows * line;
+  const int top = std::clamp(spare / 2, 0, kMaxTop);
+  setViewportMargins(kSide, top, kSide, spare - top);
+}
+
+void TMemo::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  FitWholeLines();
+}
+
+void TMemo::changeEvent(QEvent* event) {
+  QPlainTextEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) FitWholeLines();
+}
+
+bool TMemo::event(QEvent* event) {
+  const bool handled = QPlainTextEdit::event(event);
+  // The frame is painted here, not in paintEvent (the viewport's).
+  if (event->type() == QEvent::Paint && !fitNote_.isEmpty()) PaintFitMark(this);
+  return handled;
+}
+
+void TMemo::SetFitNote(const QString& note) {
+  if (note == fitNote_) return;
+  fitNote_ = note;
+  SetFitProperty(this, note);
+  setToolTip(PlainToolTip(note.isEmpty() ? QStringList() : QStringList{note}));
+  setAccessibleDescription(note);
 }
 
 void TMemo::SetInputLimit(int limit) { limit_ = std::max(0, limit); }
@@ -180,6 +322,7 @@ QString TMemo::Admit(const QString& input) {
   if (!notice.isEmpty()) {
     notice_ = notice;
     ShowNotice(this, notice_);
+    emit Noticed(notice_);
   }
   return admitted.text;
 }

@@ -25,8 +25,11 @@ inline constexpr int kStoreLimit = 255;
 // storable (see AdmitInput: line breaks and tabs become blanks) and capped at
 // EffectiveLimit(), so that what the edit shows is what its field stores.
 // Characters left out and input cut short are told in a notice beside the
-// edit. A text set by the program is shown whole, whatever the limit; the
-// user can then shorten it but not lengthen it.
+// edit (and by Noticed). A text set by the program is shown whole, whatever
+// the limit; the user can then shorten it but not lengthen it.
+// A text wider than the box is shown whole in the tooltip. A fit note (the
+// printed page cuts the text) underlines the box in orange, is the first
+// line of the tooltip and sets the property "fitCut".
 class TEdit : public QLineEdit {
   Q_OBJECT
  public:
@@ -45,22 +48,39 @@ class TEdit : public QLineEdit {
   QString Text() const { return text(); }
   // The last notice about input left out or cut short; empty when none.
   QString Notice() const { return notice_; }
+  // What the printed page does to the text; empty: it prints whole.
+  void SetFitNote(const QString& note);
+  QString FitNote() const { return fitNote_; }
+  // True when the text is wider than the room the box gives it.
+  bool TextOverflows() const;
+
+ signals:
+  void Noticed(const QString& notice);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   class TInputFilter;
   void Tell(const TAdmitted& admitted);
+  void UpdateToolTip();
   QString accepted_;  // the text before the change being filtered
   bool loading_ = false;
   int limit_ = 0;
   int fieldMax_ = 0;
   QString notice_;
+  QString fitNote_;
 };
 
 // Multi-line memo. Its text joins the lines with carriage return and line
 // feed, and its limit counts each line break as two characters, as the
 // stored text does. Typed, pasted, dropped and composed input alike is made
 // storable and capped at EffectiveLimit(), with a notice as in TEdit. Tab
-// moves the focus instead of typing a tab.
+// moves the focus instead of typing a tab. It shows whole lines only: the
+// room of the box that is left below the last whole line is blank margin,
+// however far the text is scrolled. A fit note marks it as in TEdit.
 class TMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
@@ -79,8 +99,18 @@ class TMemo : public QPlainTextEdit {
   // Length of Text(): every line break counts two.
   int Length() const;
   QString Notice() const { return notice_; }
+  void SetFitNote(const QString& note);
+  QString FitNote() const { return fitNote_; }
+  // The height of one line of text.
+  int LineHeight() const;
+
+ signals:
+  void Noticed(const QString& notice);
 
  protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -92,15 +122,20 @@ class TMemo : public QPlainTextEdit {
   int Room() const;
   // The input made storable and cut to the room; tells what was left out.
   QString Admit(const QString& input);
+  void FitWholeLines();
   int limit_ = 0;
   int fieldMax_ = 0;
   QString notice_;
+  QString fitNote_;
 };
 
-// The notice of input left out or cut short (empty when nothing was), and
-// showing it beside a control.
+// The notice of input left out, changed or cut short (empty when nothing
+// was), and showing it beside a control.
 QString NoticeText(const TAdmitted& admitted, int limit);
 void ShowNotice(QWidget* control, const QString& notice);
+
+// The dynamic property that a fit note sets on its control.
+inline constexpr char kFitCutProperty[] = "fitCut";
 
 // The application's style with the tighter metrics of the dialogs: narrower
 // tab padding, so that every tab caption of a family fits the dialog's

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -12,7 +13,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
+#include <map>
 #include <stdexcept>
 
 #include "dialogs/controls.h"
@@ -64,16 +67,25 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
   Panel1->setFrameShadow(QFrame::Raised);
   layout->addWidget(Panel1);
 
-  PreviewBtn = MakeButton(Panel1, "PreviewBtn", QStringLiteral("Προεπισκόπηση"), dlg::PreviewGlyph());
-  PrintBtn = MakeButton(Panel1, "PrintBtn", QStringLiteral("Εκτύπωση"), dlg::PrintGlyph());
-  HelpBtn = MakeButton(Panel1, "HelpBtn", QStringLiteral("Οδηγίες συμπλήρωσης"), dlg::HelpGlyph());
-  CloseBtn = MakeButton(Panel1, "CloseBtn", QStringLiteral("Επιστροφή"), dlg::CloseGlyph());
+  // Alt and the underlined letter press a button.
+  PreviewBtn = MakeButton(Panel1, "PreviewBtn", QStringLiteral("&Προεπισκόπηση"), dlg::PreviewGlyph());
+  PrintBtn = MakeButton(Panel1, "PrintBtn", QStringLiteral("Ε&κτύπωση"), dlg::PrintGlyph());
+  HelpBtn = MakeButton(Panel1, "HelpBtn", QStringLiteral("&Οδηγίες συμπλήρωσης"), dlg::HelpGlyph());
+  CloseBtn = MakeButton(Panel1, "CloseBtn", QStringLiteral("&Επιστροφή"), dlg::CloseGlyph());
+  Status = new QLabel(Panel1);
+  Status->setObjectName(QStringLiteral("Status"));
+  Status->setWordWrap(true);
+  Status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Status->setMinimumWidth(0);
+  Status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  Status->setTextFormat(Qt::RichText);
+  connect(Status, &QLabel::linkActivated, this, [this] { FocusNextCutField(); });
   auto* bar = new QHBoxLayout(Panel1);
   bar->setContentsMargins(6, 3, 6, 3);
   bar->setSpacing(6);
   bar->addWidget(PreviewBtn);
   bar->addWidget(PrintBtn);
-  bar->addStretch(1);
+  bar->addWidget(Status, 1);
   bar->addWidget(HelpBtn);
   bar->addWidget(CloseBtn);
   // Keyboard order of the bar: preview, help, close, print.
@@ -99,6 +111,19 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
   for (const dlg::TTabDef& tab : desc.tabs) {
     AddPage(new TEntryPageFrame(this, tab), QString::fromUtf8(tab.caption));
   }
+  fitPending_.assign(desc.tabs.size(), false);
+  cutCount_.assign(desc.tabs.size(), 0);
+  fitTimer_.setSingleShot(true);
+  fitTimer_.setInterval(kFitDelayMs);
+  connect(&fitTimer_, &QTimer::timeout, this, [this] { FlushFitCheck(); });
+  noticeTimer_.setSingleShot(true);
+  noticeTimer_.setInterval(kNoticeShownMs);
+  connect(&noticeTimer_, &QTimer::timeout, this, [this] {
+    notice_.clear();
+    UpdateStatus();
+  });
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { TabChanged(index); });
+  TabChanged(PageControl1->currentIndex());
   // A sizeable window can shrink down to its tab bar and button bar (the
   // pages scroll). Settled here, before the window exists, rather than by the
   // layout when it is first shown: some platforms cannot take new size hints
@@ -110,13 +135,32 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
 TEntryDialog::~TEntryDialog() = default;
 
 void TEntryDialog::AddPage(TEntryPageFrame* page, const QString& tabCaption) {
+  const int index = PageControl1->count();
+  for (QWidget* control : page->TextControls()) {
+    auto changed = [this, index] {
+      if (!checker_) return;
+      fitPending_[static_cast<std::size_t>(index)] = true;
+      fitTimer_.start();
+    };
+    if (auto* edit = qobject_cast<dlg::TEdit*>(control)) {
+      connect(edit, &QLineEdit::textChanged, this, changed);
+      connect(edit, &dlg::TEdit::Noticed, this, &TEntryDialog::ShowNotice);
+    } else if (auto* memo = qobject_cast<dlg::TMemo*>(control)) {
+      connect(memo, &QPlainTextEdit::textChanged, this, changed);
+      connect(memo, &dlg::TMemo::Noticed, this, &TEntryDialog::ShowNotice);
+    }
+  }
   if (!sizeable_) {
     PageControl1->addTab(page, tabCaption);
     return;
   }
   // The page keeps at least the size its controls are placed in: a smaller
-  // window scrolls it, a larger one leaves it at the top left.
+  // window scrolls it, a larger one gives it the room (which its stretching
+  // controls, a grid's remarks column, take).
   auto* scroller = new QScrollArea(PageControl1);
+  // The Tab key goes from the page's last field on to the tab bar and the
+  // buttons, not to the scroll area around the fields.
+  scroller->setFocusPolicy(Qt::NoFocus);
   scroller->setFrameShape(QFrame::NoFrame);
   scroller->setWidgetResizable(true);
   scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -145,6 +189,7 @@ void TEntryDialog::LoadPages(std::span<const TPageRecord* const> records) {
     if (record == nullptr) throw std::invalid_argument("missing page record");
     Page(index++)->LoadFromRecord(*record);
   }
+  CheckAllTabs();
 }
 
 void TEntryDialog::StorePages(std::span<TPageRecord* const> records) {
@@ -185,9 +230,121 @@ void TEntryDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void TEntryDialog::showEvent(QShowEvent* event) {
-  // Whatever tab was active before, the dialog opens on the first one.
-  if (!event->spontaneous()) FormCreate();
+  // Whatever tab was active before, the dialog opens on the first one, with
+  // the caret in its first field.
+  if (!event->spontaneous()) {
+    FormCreate();
+    if (TEntryPageFrame* page = Page(0)) {
+      if (QWidget* first = page->FirstField()) first->setFocus(Qt::OtherFocusReason);
+    }
+  }
   QDialog::showEvent(event);
+}
+
+void TEntryDialog::TabChanged(int index) {
+  // The help button stays in its place, usable only where the tab has help.
+  const TEntryPageFrame* page = Page(index);
+  HelpBtn->setEnabled(page != nullptr && page->Tab().help != nullptr);
+  notice_.clear();
+  UpdateStatus();
+}
+
+QString TEntryDialog::FitNote(const TFieldFit& fit) {
+  QString note = QStringLiteral("Στο έντυπο τυπώνονται %1 από %2 χαρακτήρες").arg(fit.charactersShown).arg(fit.characters);
+  if (fit.lines > 1 || fit.linesShown != fit.lines) {
+    note += QStringLiteral(" (%1 από %2 γραμμές)").arg(fit.linesShown).arg(fit.lines);
+  }
+  return note;
+}
+
+QString TEntryDialog::FitSummary(int cutFields) {
+  if (cutFields <= 0) return {};
+  if (cutFields == 1) return QStringLiteral("1 πεδίο δεν χωράει στο έντυπο");
+  return QStringLiteral("%1 πεδία δεν χωρούν στο έντυπο").arg(cutFields);
+}
+
+void TEntryDialog::SetFitChecker(TFitChecker checker) {
+  checker_ = std::move(checker);
+  CheckAllTabs();
+}
+
+int TEntryDialog::CutFieldCount(int tab) const {
+  return tab >= 0 && tab < static_cast<int>(cutCount_.size()) ? cutCount_[static_cast<std::size_t>(tab)] : 0;
+}
+
+void TEntryDialog::CheckAllTabs() {
+  if (!checker_) return;
+  for (int k = 0; k < PageCount(); ++k) CheckTab(k);
+}
+
+void TEntryDialog::FlushFitCheck() {
+  fitTimer_.stop();
+  if (!checker_) return;
+  for (int k = 0; k < PageCount(); ++k) {
+    if (fitPending_[static_cast<std::size_t>(k)]) CheckTab(k);
+  }
+}
+
+void TEntryDialog::CheckTab(int index) {
+  const auto k = static_cast<std::size_t>(index);
+  fitPending_[k] = false;
+  TEntryPageFrame* page = Page(index);
+  std::map<QWidget*, QString> notes;
+  for (const TFieldFit& fit : checker_(index, page->CurrentRecord())) {
+    if (QWidget* control = page->TextControlOf(fit.field)) notes[control] = FitNote(fit);
+  }
+  for (QWidget* control : page->TextControls()) {
+    const auto it = notes.find(control);
+    const QString note = it != notes.end() ? it->second : QString();
+    if (auto* edit = qobject_cast<dlg::TEdit*>(control)) edit->SetFitNote(note);
+    if (auto* memo = qobject_cast<dlg::TMemo*>(control)) memo->SetFitNote(note);
+  }
+  cutCount_[k] = static_cast<int>(notes.size());
+  PageControl1->setTabToolTip(index, FitSummary(cutCount_[k]));
+  if (index == PageControl1->currentIndex()) UpdateStatus();
+}
+
+void TEntryDialog::ShowNotice(const QString& notice) {
+  notice_ = notice;
+  noticeTimer_.start();
+  UpdateStatus();
+}
+
+void TEntryDialog::UpdateStatus() {
+  // The notice (for a few seconds) over the summary of the active tab.
+  const QString summary = FitSummary(CutFieldCount(PageControl1->currentIndex()));
+  QStringList lines;
+  if (!notice_.isEmpty() && !summary.isEmpty()) {
+    // Two lines: the notice shortened to one (whole in the tooltip).
+    const QString first = notice_.section(QLatin1Char('\n'), 0, 0);
+    lines << Status->fontMetrics().elidedText(first, Qt::ElideRight, Status->width()).toHtmlEscaped();
+  } else if (!notice_.isEmpty()) {
+    lines << notice_.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  }
+  if (!summary.isEmpty()) lines << QStringLiteral("<a href=\"#cut\">%1</a>").arg(summary);
+  Status->setText(lines.join(QStringLiteral("<br>")));
+  const bool onlySummary = notice_.isEmpty() && !summary.isEmpty();
+  Status->setToolTip(onlySummary ? QStringLiteral("Μετάβαση στο επόμενο πεδίο που δεν χωράει") : notice_);
+  QStringList spoken;
+  for (const QString& part : {notice_, summary}) {
+    if (!part.isEmpty()) spoken << part;
+  }
+  Status->setAccessibleName(spoken.join(QLatin1Char('\n')));
+}
+
+void TEntryDialog::FocusNextCutField() {
+  TEntryPageFrame* page = Page(PageControl1->currentIndex());
+  if (page == nullptr) return;
+  std::vector<QWidget*> cut;
+  for (QWidget* control : page->TextControls()) {
+    if (control->property(dlg::kFitCutProperty).toBool()) cut.push_back(control);
+  }
+  if (cut.empty()) return;
+  // The one after the field that has the focus, in table order, round again.
+  const auto at = std::find(cut.begin(), cut.end(), focusWidget());
+  QWidget* next = at == cut.end() || at + 1 == cut.end() ? cut.front() : *(at + 1);
+  next->setFocus(Qt::OtherFocusReason);
+  if (auto* scroller = qobject_cast<QScrollArea*>(PageControl1->currentWidget())) scroller->ensureWidgetVisible(next);
 }
 
 int TEntryDialog::Execute() {

@@ -1,11 +1,14 @@
 #include "dialogs/entry_page.h"
 
+#include <QAbstractButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
+#include "dialogs/field_captions.h"
 #include "dialogs/help_form.h"
 #include "records/study_slots.h"
 #include "report/report_assembly.h"
@@ -25,12 +28,56 @@ TEntryPageFrame::TEntryPageFrame(QWidget* owner, const dlg::TTabDef& tab)
   dlg::CheckBindings(Panel1, desc_.bindings, working_);
   dlg::FitControlsToFields(Panel1, desc_.bindings, working_);
   if (desc_.wire != nullptr) desc_.wire(*this);
-}
-
-QSize TEntryPageFrame::PlacedSize() const {
   // The same room right and below as the controls keep from the top left.
   const QRect placed = Panel1->childrenRect();
-  return {placed.right() + 1 + std::max(0, placed.left()), placed.bottom() + 1 + std::max(0, placed.top())};
+  placed_ = {placed.right() + 1 + std::max(0, placed.left()), placed.bottom() + 1 + std::max(0, placed.top())};
+}
+
+void TEntryPageFrame::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  dlg::StretchControls(Panel1, event->size().width() - placed_.width());
+}
+
+TPageRecord TEntryPageFrame::CurrentRecord() const {
+  TPageRecord record(working_.Class());
+  record.Assign(&working_);
+  StoreToRecord(record);
+  return record;
+}
+
+QWidget* TEntryPageFrame::TextControlOf(std::string_view field) const {
+  const dlg::TFieldNameLess less;
+  for (const dlg::TBinding& b : desc_.bindings) {
+    if (b.kind != dlg::TBindKind::Text || less(field, b.field) || less(b.field, field)) continue;
+    return Panel1->findChild<QWidget*>(QString::fromLatin1(b.control));
+  }
+  return nullptr;
+}
+
+std::vector<QWidget*> TEntryPageFrame::TextControls() const {
+  std::vector<QWidget*> controls;
+  for (const dlg::TBinding& b : desc_.bindings) {
+    if (b.kind != dlg::TBindKind::Text) continue;
+    if (QWidget* control = Panel1->findChild<QWidget*>(QString::fromLatin1(b.control))) controls.push_back(control);
+  }
+  return controls;
+}
+
+QWidget* TEntryPageFrame::FirstField() const {
+  for (const dlg::TControlDef& d : desc_.controls) {
+    if (d.name == nullptr) continue;
+    QWidget* control = Panel1->findChild<QWidget*>(QString::fromLatin1(d.name));
+    if (control == nullptr || !control->isEnabled()) continue;
+    if (d.kind == dlg::TCtlKind::Radio) {
+      // The group's one Tab stop: its selected item, or its first.
+      for (QWidget* item : control->findChildren<QAbstractButton*>()) {
+        if (item->focusPolicy() & Qt::TabFocus) return item;
+      }
+      continue;
+    }
+    if (control->focusPolicy() & Qt::TabFocus) return control;
+  }
+  return nullptr;
 }
 
 TEntryPageFrame::~TEntryPageFrame() = default;

@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dialogs/dialog_tables.h"
 #include "records/page_record.h"
@@ -53,11 +55,27 @@ class TEntryPageFrame : public QFrame {
   std::span<const dlg::TControlDef> Controls() const { return desc_.controls; }
 
   // The size the controls are placed in, with the page's margin: the least
-  // size of the page in a sizeable dialog.
-  QSize PlacedSize() const;
+  // size of the page in a sizeable dialog. A wider page gives the room
+  // beyond it to its stretching controls (a grid's remarks column).
+  QSize PlacedSize() const { return placed_; }
+
+  // The working record with the controls stored into it: the record as it
+  // would print now.
+  TPageRecord CurrentRecord() const;
+  // The edit or memo bound to the field (the case of ASCII letters does not
+  // matter); nullptr when the page binds no text control to it.
+  QWidget* TextControlOf(std::string_view field) const;
+  // Every edit and memo the page binds, in table order.
+  std::vector<QWidget*> TextControls() const;
+  // The first control the Tab key reaches on the page (the focus stop of a
+  // radio group), skipping disabled ones; nullptr when none.
+  QWidget* FirstField() const;
 
   // The panel that holds every control, filling the whole page.
   QFrame* Panel1 = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void RequireOwnClass(const TPageRecord& record) const;
@@ -65,4 +83,5 @@ class TEntryPageFrame : public QFrame {
   const dlg::TTabDef& tab_;
   const dlg::TPageDesc& desc_;
   TPageRecord working_;
+  QSize placed_;
 };

@@ -20,7 +20,14 @@ bool Tall(const TGridRowDef& row) {
 
 TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> rows, const TGridLayoutDef& layout) {
   TPageTables& t = tables_;
+  // The last column (the remarks) takes the room a wider page gives it.
+  const TGridColumnDef* last = &columns.back();
+  auto stretch = [&](TControlDef d, const TGridColumnDef& c) {
+    if (&c == last) d.style = static_cast<std::uint8_t>(d.style | csStretch);
+    return d;
+  };
   auto fixed = [&](const char* text, const TGridColumnDef& c, int y, int h, std::uint8_t style) {
+    if (&c == last) style = static_cast<std::uint8_t>(style | csStretch);
     if ((style & csCentre) != 0) {
       t.Add(Head(text, c.x, y, style, nullptr, c.w, h));
     } else {
@@ -39,8 +46,9 @@ TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> r
   }
   int bottom = layout.gridTop;
   for (const TGridRowDef& row : rows) bottom += Tall(row) ? layout.tallRowH : layout.rowH;
-  const TGridColumnDef& last = columns.back();
-  t.Add(HLine(columns.front().x, layout.gridTop - 3, last.x + last.w - columns.front().x));
+  TControlDef rule = HLine(columns.front().x, layout.gridTop - 3, last->x + last->w - columns.front().x);
+  rule.style = csStretch;
+  t.Add(rule);
   for (std::size_t c = 1; c < columns.size(); ++c) t.Add(VLine(columns[c].x - 2, layout.headY, bottom - layout.headY));
 
   int y = layout.gridTop;
@@ -63,7 +71,7 @@ TGridPage::TGridPage(const TGridColumns& columns, std::span<const TGridRowDef> r
         fixed(cell.text, columns[c], y, h, columns[c].style);
         continue;
       }
-      t.Add(Ed(name, columns[c].x, editY, columns[c].w, cell.limit));
+      t.Add(stretch(Ed(name, columns[c].x, editY, columns[c].w, cell.limit), columns[c]));
       const int number = cell.number != 0 ? cell.number : row.number;
       t.Bind(name, t.Keep(columns[c].stem + std::to_string(number)), TBindKind::Text);
     }

@@ -244,11 +244,8 @@ bool Before(const TControlDef* a, const TControlDef* b) {
   return a->x < b->x;
 }
 
-}  // namespace
-
-std::map<std::string, std::string, TFieldNameLess> FieldCaptions(std::span<const TControlDef> controls,
-                                                                 std::span<const TBinding> bindings) {
-  const TPage page(controls);
+// The caption of every bound control.
+std::map<const TControlDef*, std::string> BoundCaptions(const TPage& page, std::span<const TBinding> bindings) {
   // Each bound control once, with its caption.
   std::vector<const TControlDef*> bound;
   std::map<const TControlDef*, std::string> caption;
@@ -291,11 +288,31 @@ std::map<std::string, std::string, TFieldNameLess> FieldCaptions(std::span<const
     for (std::size_t i = 0; i < group.size(); ++i) caption[group[i]] += " (" + std::to_string(i + 1) + ")";
   }
 
+  return caption;
+}
+
+}  // namespace
+
+std::map<std::string, std::string, TFieldNameLess> FieldCaptions(std::span<const TControlDef> controls,
+                                                                 std::span<const TBinding> bindings) {
+  const TPage page(controls);
+  std::map<const TControlDef*, std::string> caption = BoundCaptions(page, bindings);
   std::map<std::string, std::string, TFieldNameLess> byField;
   for (const TBinding& b : bindings) {
     if (const TControlDef* control = page.Find(b.control)) byField.emplace(b.field, caption[control]);
   }
   return byField;
+}
+
+std::map<std::string, std::string> ControlCaptions(std::span<const TControlDef> controls,
+                                                   std::span<const TBinding> bindings) {
+  const TPage page(controls);
+  std::map<std::string, std::string> byName;
+  for (const auto& [control, text] : BoundCaptions(page, bindings)) byName.emplace(control->name, text);
+  for (const TControlDef& c : controls) {
+    if (IsInput(c) && c.name != nullptr && byName.count(c.name) == 0) byName.emplace(c.name, page.CaptionOf(c));
+  }
+  return byName;
 }
 
 }  // namespace dlg

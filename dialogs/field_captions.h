@@ -38,4 +38,10 @@ struct TFieldNameLess {
 std::map<std::string, std::string, TFieldNameLess> FieldCaptions(std::span<const TControlDef> controls,
                                                                  std::span<const TBinding> bindings);
 
+// The same captions by control: every edit, memo, check box and radio group
+// of the page by its object name (a control no binding names goes by its
+// caption on its own), for the names a screen reader reads.
+std::map<std::string, std::string> ControlCaptions(std::span<const TControlDef> controls,
+                                                   std::span<const TBinding> bindings);
+
 }  // namespace dlg

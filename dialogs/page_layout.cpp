@@ -7,11 +7,14 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "dialogs/controls.h"
+#include "dialogs/field_captions.h"
 #include "platform/font_faces.h"
 
 namespace dlg {
@@ -63,12 +66,19 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
   std::vector<QWidget*> tabChain;
   std::vector<std::pair<TLabel*, const char*>> buddies;
   std::vector<QWidget*> boxes;
+  const std::map<std::string, std::string> captions = ControlCaptions(table, bindings);
+  auto name = [&](QWidget* control, const TControlDef& d) {
+    const auto it = captions.find(d.name);
+    if (it != captions.end()) control->setAccessibleName(QString::fromStdString(it->second));
+    if (d.style & csStretch) control->setProperty(kPlacedWidthProperty, d.w);
+  };
 
   for (const TControlDef& d : table) {
     switch (d.kind) {
       case TCtlKind::Label: {
         auto* label = static_cast<TLabel*>(MakeLabel(panel, d));
         if (d.buddy != nullptr) buddies.emplace_back(label, d.buddy);
+        if (d.style & csStretch) label->setProperty(kPlacedWidthProperty, label->width());
         break;
       }
       case TCtlKind::Edit: {
@@ -77,6 +87,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         edit->SetInputLimit(d.limit);
         ApplyFont(edit, d);
         edit->setGeometry(d.x, d.y, d.w, d.h);
+        name(edit, d);
         tabChain.push_back(edit);
         break;
       }
@@ -86,6 +97,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         memo->SetInputLimit(d.limit);
         ApplyFont(memo, d);
         memo->setGeometry(d.x, d.y, d.w, d.h);
+        name(memo, d);
         tabChain.push_back(memo);
         break;
       }
@@ -96,6 +108,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         ApplyFont(box, d);
         const int width = d.w > 0 ? d.w : box->sizeHint().width();
         box->setGeometry(d.x, d.y, width, d.h);
+        name(box, d);
         tabChain.push_back(box);
         break;
       }
@@ -110,6 +123,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         group->setObjectName(QString::fromLatin1(d.name));
         ApplyFont(group, d);
         group->setGeometry(d.x, d.y, d.w, d.h);
+        name(group, d);
         for (QRadioButton* button : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
           tabChain.push_back(button);
         }
@@ -139,6 +153,7 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
         line->setFrameShadow(QFrame::Plain);
         line->setLineWidth(1);
         line->setGeometry(d.x, d.y, d.w, d.h);
+        if (d.style & csStretch) line->setProperty(kPlacedWidthProperty, d.w);
         boxes.push_back(line);
         break;
       }
@@ -153,6 +168,14 @@ void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span
     label->SetFocusControl(target);
   }
   for (std::size_t i = 1; i < tabChain.size(); ++i) QWidget::setTabOrder(tabChain[i - 1], tabChain[i]);
+}
+
+void StretchControls(QWidget* panel, int extra) {
+  for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QVariant placed = control->property(kPlacedWidthProperty);
+    if (!placed.isValid()) continue;
+    control->resize(placed.toInt() + std::max(0, extra), control->height());
+  }
 }
 
 }  // namespace dlg

@@ -36,7 +36,11 @@ enum TCtlStyle : std::uint8_t {
   csRight = 8,    // label text right-aligned in its rectangle
   csTop = 16,     // label text at the top of its rectangle (default: middle)
   csWrap = 32,    // label text wraps inside its rectangle
+  csStretch = 64, // grows to the right by the room the page has beyond its placed size (a grid's last column)
 };
+
+// The dynamic property that holds the placed width of a csStretch control.
+inline constexpr char kPlacedWidthProperty[] = "placedWidth";
 
 // A control's face and size: a designed face ("Arial", "MS Sans Serif", ...,
 // shown as its installed counterpart) and points at 96 dpi. nullptr / 0:
@@ -112,8 +116,13 @@ constexpr std::array<TControlDef, (N + ...)> JoinControls(const std::array<TCont
 
 // Makes the controls of the table on the panel and chains them for the Tab
 // key in table order. A radio group takes its items from the code table of
-// its binding. Throws std::logic_error when a radio group has no binding or a
+// its binding. Every input control is named for screen readers by its
+// caption on the page (ControlCaptions). Throws std::logic_error when a radio group has no binding or a
 // label names a control that is not in the table.
 void BuildControls(QWidget* panel, std::span<const TControlDef> table, std::span<const TBinding> bindings);
+
+// Widens every csStretch control of the panel by `extra` pixels beyond its
+// placed width (never narrower than placed).
+void StretchControls(QWidget* panel, int extra);
 
 }  // namespace dlg

@@ -85,6 +85,8 @@ TAdmitted AdmitInput(const QString& input, bool singleLine, int room) {
       take(c, 1);
     } else if (const char32_t base = LatinBase(c)) {
       take(base, 1);
+      const QString change = QString::fromUcs4(&c, 1) + QStringLiteral(" → ") + QString::fromUcs4(&base, 1);
+      if (!out.cut && !out.changed.contains(change)) out.changed << change;
     } else if (!QChar::isMark(c) || out.text.isEmpty()) {
       // A lone combining mark after a kept letter is part of that letter.
       const QString shown = QString::fromUcs4(&c, 1);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <QString>
+#include <QStringList>
 
 namespace dlg {
 
@@ -26,6 +27,7 @@ QString StorableOnly(const QString& text);
 struct TAdmitted {
   QString text;
   QString leftOut;
+  QStringList changed;  // "ő → o", each once, in order of first sight
   bool cut = false;
 };
 // Makes input storable. Decomposed letters are composed first. A Latin letter

@@ -14,6 +14,7 @@
 #include "dialogs/entry_dialog.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
+#include "entry/study_fit.h"
 #include "platform/platform.h"
 #include "records/cp1253.h"
 #include "report/report_assembly.h"
@@ -78,6 +79,8 @@ void TFlox03Pages::EditStudy(std::uint8_t studyType) {
   const std::vector<TPageRecord*> records = Records(family->Slots());
   TEntryDialog dialog(nullptr, family->dialog);
   dialog.LoadPages(std::span<const TPageRecord* const>(records.data(), records.size()));
+  // Fields the printed page would cut are marked while the user types.
+  dialog.SetFitChecker(FitCheckerOf(*family));
   dialog.Execute();  // how it was closed does not matter: there is no cancel
   dialog.StorePages(records);
 }

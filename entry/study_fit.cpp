@@ -128,6 +128,16 @@ std::vector<TCutField> FindCutFieldsOfTab(const TStudyFamily& family, int tab, c
   return cut;
 }
 
+TEntryDialog::TFitChecker FitCheckerOf(const TStudyFamily& family) {
+  return [&family](int tab, const TPageRecord& record) {
+    std::vector<TEntryDialog::TFieldFit> fits;
+    for (const TCutField& f : FindCutFieldsOfTab(family, tab, record)) {
+      fits.push_back({f.field, f.fit.characters, f.fit.charactersShown, f.fit.lines, f.fit.linesShown});
+    }
+    return fits;
+  };
+}
+
 std::string CutFieldsToJson(const std::vector<TCutField>& fields) {
   nlohmann::ordered_json out = nlohmann::ordered_json::array();
   for (const TCutField& f : fields) {

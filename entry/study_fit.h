@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/entry_dialog.h"
 #include "entry/study_document.h"
 #include "entry/study_families.h"
 #include "reportengine/renderer.h"
@@ -34,6 +35,10 @@ std::vector<TCutField> FindCutFields(const TFlox03Pages& study, std::uint8_t stu
 // whole check would name them: one page laid out, for a question asked
 // while the record is being edited.
 std::vector<TCutField> FindCutFieldsOfTab(const TStudyFamily& family, int tab, const TPageRecord& record);
+
+// The check of one tab as the data-entry dialog asks it while the user
+// types: FindCutFieldsOfTab, field by field.
+TEntryDialog::TFitChecker FitCheckerOf(const TStudyFamily& family);
 
 // The list as the JSON text of Flox03CheckFit.
 std::string CutFieldsToJson(const std::vector<TCutField>& fields);

@@ -48,6 +48,18 @@ inline std::string TabName(const testing::TestParamInfo<TTabCase>& info) {
   return family + "_Tab" + std::to_string(info.param.index);
 }
 
+// Every family, and "generalstudy" as a test name.
+inline std::vector<const TStudyFamily*> Families() {
+  std::vector<const TStudyFamily*> families;
+  for (const TStudyFamily& family : StudyFamilies()) families.push_back(&family);
+  return families;
+}
+inline std::string FamilyName(const testing::TestParamInfo<const TStudyFamily*>& info) {
+  std::string name = info.param->name;
+  std::erase(name, ' ');
+  return name;
+}
+
 // The tab of a study type's dialog.
 inline const dlg::TTabDef& TabOf(std::uint8_t studyType, int index) {
   return FindStudyFamily(studyType)->dialog.tabs[static_cast<std::size_t>(index)];
