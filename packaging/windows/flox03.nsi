@@ -6,6 +6,8 @@
 ; that the uninstaller removes exactly what was installed: a study the user
 ; kept in that folder stays, and so does the folder then.
 Unicode true
+; A 64-bit installer, like the program it installs (wine64 runs only 64-bit code).
+Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 
