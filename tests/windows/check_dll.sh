@@ -32,9 +32,15 @@ for name in "${!ordinal[@]}"; do
 done
 [ "${ordinal[Flox03A]:-none}" = 1 ] || fail "Flox03A at ordinal ${ordinal[Flox03A]:-none}, not 1"
 [ "${ordinal[InitDll]:-none}" = 2 ] || fail "InitDll at ordinal ${ordinal[InitDll]:-none}, not 2"
-# Every function the header declares is exported by its own name.
-for name in $(sed -n 's/^FLOX_API .*FLOX_CALL \([A-Za-z0-9_]*\)(.*/\1/p' "$header"); do
+# Every function the header declares is exported by its own name, and
+# nothing else is, but for Qt's start-up hook, which a static QtCore exports
+# on its own.
+declared=$(sed -n 's/^FLOX_API .*FLOX_CALL \([A-Za-z0-9_]*\)(.*/\1/p' "$header")
+for name in $declared; do
   [ -n "${ordinal[$name]:-}" ] || fail "$name is declared in $(basename "$header") but not exported"
+done
+for name in "${!ordinal[@]}"; do
+  grep -qx "$name" <<<"$declared" || [ "$name" = qt_startup_hook ] || fail "$name is exported but not in $(basename "$header")"
 done
 echo "exports: $(for n in "${!ordinal[@]}"; do echo "${ordinal[$n]} $n"; done | sort -n | tr '\n' ' ')"
 
