@@ -61,7 +61,8 @@ struct TFileFailure {
   // opened, so editing it would only lose the edits at the save.
   bool CannotOpen() const {
     return problem == TFileProblem::InUse || problem == TFileProblem::NotRegular ||
-           problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong;
+           problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong ||
+           problem == TFileProblem::BadName;
   }
 };
 

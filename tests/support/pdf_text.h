@@ -15,7 +15,14 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include "support/test_system.h"
+
 namespace pdftest {
+
+// A file name as the tools take it.
+inline QString ToolFile(const QString& name) {
+  return QString::fromStdString(flox_test::sys::ToolFileName(QDir::toNativeSeparators(name).toStdString()));
+}
 
 // Writes the bytes to a temporary .pdf file, removed when the object goes.
 class TTempPdf {
@@ -26,7 +33,8 @@ class TTempPdf {
       file_.flush();
     }
   }
-  QString Path() const { return file_.fileName(); }
+  // Its name as the tools take it.
+  QString Path() const { return ToolFile(file_.fileName()); }
 
  private:
   QTemporaryFile file_;
@@ -35,7 +43,7 @@ class TTempPdf {
 // Standard output of a tool run on the file; empty when it fails.
 inline QByteArray Run(const QString& program, const QStringList& arguments) {
   QProcess process;
-  process.start(program, arguments);
+  process.start(QString::fromStdString(flox_test::sys::ToolProgram(program.toStdString())), arguments);
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
     return {};
   }
@@ -92,7 +100,7 @@ inline QImage PdfPageImage(const QByteArray& pdf, int page, int dpi) {
   const QString stem = dir.filePath(QStringLiteral("page"));
   Run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
                                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                   QString::number(page), QStringLiteral("-singlefile"), file.Path(), stem});
+                                   QString::number(page), QStringLiteral("-singlefile"), file.Path(), ToolFile(stem)});
   return QImage(stem + QStringLiteral(".png"));
 }
 
