@@ -29,6 +29,9 @@ BrandingText "flox03 ${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; The product's name is long: the welcome and finish titles get three lines.
+!define MUI_WELCOMEPAGE_TITLE_3LINES
+!define MUI_FINISHPAGE_TITLE_3LINES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\flox03.exe"
 !define MUI_FINISHPAGE_RUN_PARAMETERS "open"
 !insertmacro MUI_PAGE_WELCOME
