@@ -22,8 +22,6 @@
 #include <ctime>
 #include <cwctype>
 #include <memory>
-#include <mutex>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,6 +155,22 @@ std::wstring LastPart(const std::wstring& name) {
   return slash == std::wstring::npos ? name : name.substr(slash + 1);
 }
 
+// A name longer than the old limit of Windows (MAX_PATH, less the room a
+// short name may need) in the form that has none: the full name after
+// "\\?\", with back slashes only.
+std::wstring LongForm(const std::wstring& wide, const std::string& name) {
+  constexpr std::size_t kLongest = 32000;
+  std::wstring full(kLongest, L'\0');
+  const DWORD n = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (n == 0 || n >= full.size()) throw EStreamError("name too long: " + Shown(name), TFileProblem::NameTooLong);
+  full.resize(n);
+  for (wchar_t& c : full)
+    if (c == L'/') c = L'\\';
+  if (full.rfind(L"\\\\?\\", 0) == 0) return full;
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
 // The wide name of a name in the ANSI code page. A name the code page cannot
 // read, one that names a device, and one too long for the system are refused
 // with what is wrong with them.
@@ -175,8 +189,7 @@ std::wstring Wide(const std::string& name) {
     if (end - start > 255) throw EStreamError("name too long: " + Shown(name), TFileProblem::NameTooLong);
     start = end + 1;
   }
-  if (wide.size() >= MAX_PATH) throw EStreamError("name too long: " + Shown(name), TFileProblem::NameTooLong);
-  return wide;
+  return wide.size() < MAX_PATH - 12 ? wide : LongForm(wide, name);
 }
 
 // The name of a file found in a folder, in the ANSI code page; empty when
@@ -241,39 +254,17 @@ void Lock(HANDLE h, TLock lock, const std::string& name) {
   ThrowError(err, "cannot lock", name);
 }
 
-class TWin32File;
-
-// The files this process holds open, so that a replace that Windows refuses
-// while the old file is open can let our own handle on it go first.
-class TOpenFiles {
- public:
-  void Add(TWin32File* f) {
-    std::lock_guard<std::mutex> hold(mutex_);
-    files_.insert(f);
-  }
-  void Drop(TWin32File* f) {
-    std::lock_guard<std::mutex> hold(mutex_);
-    files_.erase(f);
-  }
-  // Closes every handle of ours on the file `id`; true when there was one.
-  bool CloseAll(const TFileId& id);
-
- private:
-  std::mutex mutex_;
-  std::set<TWin32File*> files_;
-};
-
-TOpenFiles& OpenFiles() {
-  static TOpenFiles files;
-  return files;
-}
-
 // A handle of its own: closed, and with it its lock, when it ends.
 class TWin32File final : public TFile {
  public:
-  TWin32File(HANDLE h, std::string name) : TFile(std::move(name)), h_(h) { OpenFiles().Add(this); }
+  TWin32File(HANDLE h, std::string name) : TFile(std::move(name)), h_(h) {
+    // The volume a file is on cannot change while it is open, but what
+    // Windows (or wine) says of it can fail once the file is renamed: it is
+    // taken now.
+    BY_HANDLE_FILE_INFORMATION fi{};
+    if (::GetFileInformationByHandle(h, &fi)) volume_ = fi.dwVolumeSerialNumber;
+  }
   ~TWin32File() override {
-    OpenFiles().Drop(this);
     if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
   }
   TWin32File(const TWin32File&) = delete;
@@ -322,6 +313,7 @@ class TWin32File final : public TFile {
   TFileInfo Info() override {
     TFileInfo info;
     if (!InfoOfHandle(Handle(), &info)) ThrowLastError("cannot examine", Name());
+    if (volume_ != 0) info.id.volume = volume_;
     return info;
   }
 
@@ -343,24 +335,11 @@ class TWin32File final : public TFile {
     if (h_ == INVALID_HANDLE_VALUE) throw EStreamError("the file is closed: " + Shown(Name()));
     return h_;
   }
-  bool IsOpen() const { return h_ != INVALID_HANDLE_VALUE; }
 
  private:
   HANDLE h_;
+  std::uint64_t volume_ = 0;
 };
-
-bool TOpenFiles::CloseAll(const TFileId& id) {
-  std::lock_guard<std::mutex> hold(mutex_);
-  bool any = false;
-  for (TWin32File* f : files_) {
-    TFileInfo info;
-    if (f->IsOpen() && InfoOfHandle(f->Handle(), &info) && info.id == id) {
-      f->LetGo();
-      any = true;
-    }
-  }
-  return any;
-}
 
 // Renames flush their own metadata (MOVEFILE_WRITE_THROUGH): nothing is
 // left to flush in the folder afterwards.
@@ -443,7 +422,7 @@ class TWin32FileSystem final : public TFileSystem {
   std::unique_ptr<TFile> CreateNew(const std::string& name) override {
     const std::wstring wide = Wide(name);
     if (IsDeviceName(LastPart(wide))) throw EStreamError("not a regular file: " + Shown(name), TFileProblem::NotRegular);
-    const HANDLE h = OpenHandle(wide, GENERIC_READ | GENERIC_WRITE | DELETE, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+    const HANDLE h = OpenHandle(wide, GENERIC_READ | GENERIC_WRITE, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
     if (h == INVALID_HANDLE_VALUE) {
       const DWORD err = ::GetLastError();
       if (err == ERROR_FILE_EXISTS || err == ERROR_ALREADY_EXISTS) return nullptr;
@@ -492,7 +471,11 @@ class TWin32FileSystem final : public TFileSystem {
     ::CloseHandle(h);
   }
 
-  void Replace(const std::string& from, const std::string& to) override {
+  // Windows replaces no file that is open, even one opened to share its
+  // deletion: the caller's own handle on the old file is let go when that
+  // is what stands in the way, then once more. An opener of another program
+  // makes the study in use.
+  void Replace(const std::string& from, const std::string& to, TFile& old) override {
     const std::wstring wideFrom = Wide(from);
     const std::wstring wideTo = Wide(to);
     auto move = [&] {
@@ -502,16 +485,12 @@ class TWin32FileSystem final : public TFileSystem {
     };
     if (move()) return;
     DWORD err = ::GetLastError();
-    // A file system that will not replace a file while it is open: the old
-    // file's handles of this process are let go (the old file is what goes),
-    // then once more.
-    if (err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION) {
-      const TFileInfo old = Examine(to);
-      if (old.kind == TFileInfo::TKind::Regular && OpenFiles().CloseAll(old.id)) {
-        if (move()) return;
-        err = ::GetLastError();
-      }
-    }
+    if (err != ERROR_ACCESS_DENIED && err != ERROR_SHARING_VIOLATION) ThrowError(err, "cannot replace", to);
+    static_cast<TWin32File&>(old).LetGo();
+    if (move()) return;
+    err = ::GetLastError();
+    if (err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION)
+      throw EStreamError("file is in use: " + Shown(to), TFileProblem::InUse);
     ThrowError(err, "cannot replace", to);
   }
 
@@ -638,6 +617,26 @@ bool TWin32FileSystem::OwnedByUser(HANDLE file) {
 }
 
 }  // namespace
+
+// Code page 1253, like every single-byte code page, never has a slash as a
+// part of another character.
+std::string FolderOfName(const std::string& name) {
+  const std::size_t slash = name.find_last_of("\\/");
+  if (slash == std::string::npos) {
+    const bool drive = name.size() >= 2 && name[1] == ':';
+    return drive ? name.substr(0, 2) : std::string(".");
+  }
+  std::size_t end = slash;
+  while (end > 0 && (name[end - 1] == '\\' || name[end - 1] == '/')) --end;
+  // The root of a drive, or of the current drive, keeps its slash.
+  if (end == 0 || (end == 2 && name[1] == ':')) return name.substr(0, slash + 1);
+  return name.substr(0, end);
+}
+
+std::string LastPartOfName(const std::string& name) {
+  const std::size_t slash = name.find_last_of("\\/:");
+  return slash == std::string::npos ? name : name.substr(slash + 1);
+}
 
 TFileSystem& SystemFileSystem() {
   static TWin32FileSystem fileSystem;

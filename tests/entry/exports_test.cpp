@@ -127,7 +127,7 @@ TEST(Flox03A, TellsTheHostHowTheCallEnded) {
   }
   EXPECT_EQ(ReadBytes(file), before);
 
-  CallFlox03A(0, dir.Path().c_str(), 0, 1);  // a folder
+  CallFlox03A(0, dir.Path().string().c_str(), 0, 1);  // a folder
   EXPECT_EQ(Flox03LastStatus(), FLOX_ERR_FILE);
   EXPECT_NE(std::string(Flox03LastError()).find("κανονικό αρχείο"), std::string::npos) << Flox03LastError();
 }

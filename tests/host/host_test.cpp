@@ -73,7 +73,7 @@ Outcome RunFlox03(const std::vector<std::string>& args, const std::string& stdin
                                    {"XDG_RUNTIME_DIR", io.Path().string()}};  // keeps Qt from warning about it
   all.insert(all.end(), env.begin(), env.end());
   Outcome run;
-  run.status = flox_test::sys::RunProgram(kBin + "/flox03", args, all,
+  run.status = flox_test::sys::RunProgram(kBin + "/flox03" + flox_test::sys::ProgramSuffix(), args, all,
                                           stdinFile.empty() ? flox_test::sys::NullDevice() : stdinFile, outFile, errFile);
   if (stdoutFile.empty()) run.out = ReadBytes(outFile);
   run.err = ReadBytes(errFile);

@@ -176,6 +176,7 @@ TEST(Backup, ASuccessfulLoadClearsTheNeed) {
 }
 
 TEST(Backup, ALongNameGetsAShortenedBackupAndTheSaveGoesThrough) {
+  if (const char* why = sys::NoUtf8Names()) GTEST_SKIP() << why;
   TScratchDir dir;
   // 240 bytes with Greek letters (two bytes each in UTF-8) where the cut falls.
   std::string long_name = std::string(200, 'a');
@@ -271,14 +272,16 @@ TEST(HeldStudy, StaleTemporariesOfKilledSavesGoAtTheNextSave) {
 
 std::string g_raceName;
 bool g_raced = false;
-// Before the first lock is taken, another request replaces the study.
+std::optional<TFileProblem> g_theirSave;
+// Before the first lock is taken, another request replaces the study (a
+// system that replaces no open file, as Windows, refuses it that).
 int ReplaceBeforeTheLock(const char* call) {
   if (g_raced || std::string(call) != "flock") return 0;
   g_raced = true;
   SetFaultHook(nullptr);
   TStudy theirs;
   theirs[1].Set("Polh", "theirs");
-  if (SaveAs(g_raceName, theirs)) ADD_FAILURE() << "the other request failed";
+  g_theirSave = SaveAs(g_raceName, theirs);
   SetFaultHook(&ReplaceBeforeTheLock);
   return 0;
 }
@@ -296,14 +299,16 @@ TEST(LostUpdate, AStudyReplacedBeforeItIsLockedIsReadAgain) {
   SetFaultHook(nullptr);
   ASSERT_TRUE(g_raced);
   ASSERT_EQ(problem, std::nullopt);
-  EXPECT_EQ(study[1].Get("Polh"), "theirs");  // not the study they replaced
+  EXPECT_TRUE(!g_theirSave || g_theirSave == TFileProblem::InUse);
+  const std::string polh = g_theirSave ? "" : "theirs";
+  EXPECT_EQ(study[1].Get("Polh"), polh);  // the study there once it is locked
   study[2].Set("People", "7");
   ASSERT_EQ(Save(file, study), std::nullopt);
   file.Release();
   TStudy after;
   TStudyFile reader(name, TUse::Read);
   ASSERT_TRUE(reader.Load(after.slots));
-  EXPECT_EQ(after[1].Get("Polh"), "theirs");
+  EXPECT_EQ(after[1].Get("Polh"), polh);
   EXPECT_EQ(after[2].Get("People"), "7");
 }
 
@@ -317,13 +322,17 @@ TEST(LostUpdate, ASaveNeverReplacesAFileThatIsNotTheOneLoaded) {
   ASSERT_EQ(Load(file, study), std::nullopt);
   TStudyFile fresh(missing, TUse::Request);
   ASSERT_FALSE(fresh.Load(study.slots));
-  // A program that does not lock puts other files in their places.
+  // A program that does not lock puts other files in their places (where
+  // the system lets it replace a file that is held open: not on Windows,
+  // where the study then stays the one loaded).
   WriteFile(dir.File("other"), ToBytes("theirs"));
-  std::filesystem::rename(dir.File("other"), name);
+  std::error_code refused;
+  std::filesystem::rename(dir.File("other"), name, refused);
+  if (refused) std::filesystem::remove(dir.File("other"));
   WriteFile(missing, ToBytes("theirs too"));
-  EXPECT_EQ(Save(file, study), TFileProblem::InUse);
+  EXPECT_EQ(Save(file, study), refused ? std::nullopt : std::optional(TFileProblem::InUse));
   EXPECT_EQ(Save(fresh, study), TFileProblem::InUse);
-  EXPECT_EQ(ReadFile(name), ToBytes("theirs"));
+  EXPECT_EQ(ReadFile(name), refused ? study.Save() : ToBytes("theirs"));
   EXPECT_EQ(ReadFile(missing), ToBytes("theirs too"));
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"new.flx", "study.flx"}));
 }

@@ -215,6 +215,7 @@ class DocumentsFolder {
 };
 
 TEST(Fallback, TheFolderIsTheDocumentsFolderOrElseHome) {
+  if (const char* why = flox_test::sys::NoXdgFolders()) GTEST_SKIP() << why;
   QTemporaryDir scratch;
   {
     const QString documents = scratch.filePath(QStringLiteral("Έγγραφα"));
@@ -229,6 +230,7 @@ TEST(Fallback, TheFolderIsTheDocumentsFolderOrElseHome) {
 }
 
 TEST(Fallback, WithoutAPrinterAPrintJobBecomesAPdfInTheDocumentsFolder) {
+  if (const char* why = flox_test::sys::NoXdgFolders()) GTEST_SKIP() << why;
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
   QTemporaryDir scratch;
   const QString documents = scratch.filePath(QStringLiteral("Documents"));

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -42,12 +42,17 @@ class TTempPdf {
 
 // Standard output of a tool run on the file; empty when it fails.
 inline QByteArray Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(QString::fromStdString(flox_test::sys::ToolProgram(program.toStdString())), arguments);
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    return {};
-  }
-  return process.readAllStandardOutput();
+  QTemporaryDir io;
+  if (!io.isValid()) return {};
+  std::vector<std::string> args;
+  for (const QString& a : arguments) args.push_back(a.toStdString());
+  const QString out = io.filePath(QStringLiteral("out")), err = io.filePath(QStringLiteral("err"));
+  const int status = flox_test::sys::RunProgram(flox_test::sys::ToolProgram(program.toStdString()), args, {},
+                                                flox_test::sys::NullDevice(), QDir::toNativeSeparators(out).toStdString(),
+                                                QDir::toNativeSeparators(err).toStdString());
+  QFile output(out);
+  if (status != 0 || !output.open(QIODevice::ReadOnly)) return {};
+  return output.readAll();
 }
 
 // The pages' text in UTF-8, laid out as printed (pages separated by form

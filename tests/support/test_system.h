@@ -39,6 +39,10 @@ char32_t SystemCp1253(unsigned char byte);
 const char* NoEndlessDevices();
 const char* NoX11();
 const char* NoElfSymbols();
+// ... and the user's folders chosen through XDG settings and HOME; file
+// names in UTF-8.
+const char* NoXdgFolders();
+const char* NoUtf8Names();
 
 // The null device, for input that is empty at once.
 const char* NullDevice();
@@ -52,9 +56,12 @@ void* SharedSymbol(void* library, const char* name);
 
 using TEnvironment = std::vector<std::pair<std::string, std::string>>;  // "" removes a variable
 
-// Runs a program with the arguments, its environment changed as given, its
-// standard input from the file `in` and its output and errors into the files
-// `out` and `err`. Returns its exit status (128 + the signal when killed).
+// What the system's programs' file names end in ("" or ".exe").
+const char* ProgramSuffix();
+
+// Runs a program (by its path, or found as the system finds programs) with
+// the arguments, its environment changed as given, its standard input from
+// the file `in` and its output and errors into the files `out` and `err`. Returns its exit status (128 + the signal when killed).
 int RunProgram(const std::string& program, const std::vector<std::string>& args, const TEnvironment& env,
                const std::string& in, const std::string& out, const std::string& err);
 

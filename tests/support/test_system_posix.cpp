@@ -58,6 +58,8 @@ char32_t SystemCp1253(unsigned char byte) {
 const char* NoEndlessDevices() { return nullptr; }
 const char* NoX11() { return nullptr; }
 const char* NoElfSymbols() { return nullptr; }
+const char* NoXdgFolders() { return nullptr; }
+const char* NoUtf8Names() { return nullptr; }
 const char* NullDevice() { return "/dev/null"; }
 
 std::string LibraryFile(const std::string& folder) { return folder + "/libWinFlox03RDll.so"; }
@@ -69,6 +71,8 @@ void* LoadSharedLibrary(const std::string& path, std::string* error) {
 }
 
 void* SharedSymbol(void* library, const char* name) { return ::dlsym(library, name); }
+
+const char* ProgramSuffix() { return ""; }
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args, const TEnvironment& env,
                const std::string& in, const std::string& out, const std::string& err) {
@@ -86,7 +90,7 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
     std::vector<char*> raw;
     for (auto& a : argv) raw.push_back(a.data());
     raw.push_back(nullptr);
-    ::execv(raw[0], raw.data());
+    ::execvp(raw[0], raw.data());
     ::_exit(127);
   }
   int status = 0;

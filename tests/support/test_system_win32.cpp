@@ -41,12 +41,19 @@ char32_t SystemCp1253(unsigned char byte) {
   const char in = static_cast<char>(byte);
   wchar_t out[2] = {};
   if (::MultiByteToWideChar(1253, MB_ERR_INVALID_CHARS, &in, 1, out, 2) != 1) return 0;
-  return out[0];
+  // The bytes the code page leaves undefined come back as C1 controls or
+  // private-use characters, stand-ins of Windows' own.
+  const bool standIn = (byte >= 0x80 && out[0] >= 0x80 && out[0] <= 0x9F) || (out[0] >= 0xE000 && out[0] <= 0xF8FF);
+  return standIn ? 0 : out[0];
 }
 
 const char* NoEndlessDevices() { return "Windows has no /dev/full or /dev/zero"; }
 const char* NoX11() { return "Windows has no X11 display to choose"; }
 const char* NoElfSymbols() { return "a DLL has an export table, not an ELF dynamic symbol table"; }
+const char* NoUtf8Names() {
+  return "file names are ANSI code page text, one byte a character: no cut can fall inside one";
+}
+const char* NoXdgFolders() { return "Windows takes the documents folder from the shell, not from XDG settings"; }
 const char* NullDevice() { return "NUL"; }
 
 std::string LibraryFile(const std::string& folder) { return folder + "/WinFlox03RDll.dll"; }
@@ -100,10 +107,11 @@ void* SharedSymbol(void* library, const char* name) {
 // The arguments go in the ANSI code page, as the program reads them back;
 // the environment is changed in this process for the child to inherit, and
 // restored afterwards.
+const char* ProgramSuffix() { return ".exe"; }
+
 int RunProgram(const std::string& program, const std::vector<std::string>& args, const TEnvironment& env,
                const std::string& in, const std::string& out, const std::string& err) {
-  const std::string exe = program + ".exe";
-  std::wstring commandLine = Quoted(WideOf(exe, CP_ACP));
+  std::wstring commandLine = Quoted(WideOf(program, CP_ACP));
   for (const std::string& a : args) commandLine += L" " + Quoted(WideOf(a, CP_ACP));
   std::vector<std::pair<std::wstring, std::wstring>> saved;
   for (const auto& [name, value] : env) {
@@ -120,8 +128,10 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
   start.hStdOutput = Inheritable(out, GENERIC_WRITE, CREATE_ALWAYS);
   start.hStdError = Inheritable(err, GENERIC_WRITE, CREATE_ALWAYS);
   PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(WideOf(exe, CP_ACP).c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &start, &process);
+  // Found by the command line (no application name), so that wine also
+  // starts a program of the machine it runs on by its Unix name.
+  const BOOL started =
+      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process);
   for (const auto& [name, value] : saved) ::SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
   for (HANDLE h : {start.hStdInput, start.hStdOutput, start.hStdError})
     if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
