@@ -83,7 +83,8 @@ struct TFileFailure {
   // opened, so editing it would only lose the edits at the save.
   bool CannotOpen() const {
     return problem == TFileProblem::InUse || problem == TFileProblem::NotRegular ||
-           problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong;
+           problem == TFileProblem::NoPermission || problem == TFileProblem::NameTooLong ||
+           problem == TFileProblem::BadName;
   }
 };
 
@@ -155,8 +156,8 @@ char* NewText(const std::string& text) {
 
 extern "C" {
 
-FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void* /*reserved*/, uint32_t action,
-                               uint32_t studyType) {
+FLOX_API unsigned char FLOX_CALL Flox03A(uintptr_t hostWindow, const char* fileName, void* /*reserved*/,
+                                         FLOX_STACK_PAIR(uint32_t action, uint32_t studyType)) {
   const auto type = static_cast<std::uint8_t>(studyType & 0xFFu);
   const auto code = static_cast<std::uint8_t>(action & 0xFFu);
   unsigned char completed = 0;
@@ -237,9 +238,9 @@ FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char* fileName, void*
   return completed;
 }
 
-FLOX_API void InitDll(uintptr_t hostWindow) { platform::SetApplicationWindow(hostWindow); }
+FLOX_API void FLOX_CALL InitDll(uintptr_t hostWindow) { platform::SetApplicationWindow(hostWindow); }
 
-FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
+FLOX_API int FLOX_CALL Flox03ExportJson(const char* fileName, char** json) {
   ClearLastError();
   try {
     if (json == nullptr) return Failure(FLOX_ERR_ARGUMENT, "no place for the JSON text was given");
@@ -259,7 +260,7 @@ FLOX_API int Flox03ExportJson(const char* fileName, char** json) {
   }
 }
 
-FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t studyType) {
+FLOX_API int FLOX_CALL Flox03ImportJson(const char* fileName, const char* json, uint32_t studyType) {
   ClearLastError();
   try {
     if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
@@ -294,7 +295,7 @@ FLOX_API int Flox03ImportJson(const char* fileName, const char* json, uint32_t s
   }
 }
 
-FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const char* pdfFileName) {
+FLOX_API int FLOX_CALL Flox03ExportPdf(const char* fileName, uint32_t studyType, const char* pdfFileName) {
   ClearLastError();
   try {
     if (Empty(fileName)) return Failure(FLOX_ERR_ARGUMENT, "no study file name was given");
@@ -336,7 +337,7 @@ FLOX_API int Flox03ExportPdf(const char* fileName, uint32_t studyType, const cha
   }
 }
 
-FLOX_API int Flox03CheckFit(const char* fileName, uint32_t studyType, char** json) {
+FLOX_API int FLOX_CALL Flox03CheckFit(const char* fileName, uint32_t studyType, char** json) {
   ClearLastError();
   try {
     if (json == nullptr) return Failure(FLOX_ERR_ARGUMENT, "no place for the JSON text was given");
@@ -362,7 +363,7 @@ FLOX_API int Flox03CheckFit(const char* fileName, uint32_t studyType, char** jso
   }
 }
 
-FLOX_API char* Flox03StudyTypes(void) {
+FLOX_API char* FLOX_CALL Flox03StudyTypes(void) {
   ClearLastError();
   try {
     if (char* json = NewText(StudyTypesJson())) return json;
@@ -372,10 +373,10 @@ FLOX_API char* Flox03StudyTypes(void) {
   return nullptr;
 }
 
-FLOX_API const char* Flox03LastError(void) { return g_lastError.c_str(); }
+FLOX_API const char* FLOX_CALL Flox03LastError(void) { return g_lastError.c_str(); }
 
-FLOX_API int Flox03LastStatus(void) { return g_lastStatus; }
+FLOX_API int FLOX_CALL Flox03LastStatus(void) { return g_lastStatus; }
 
-FLOX_API void Flox03Free(void* text) { std::free(text); }
+FLOX_API void FLOX_CALL Flox03Free(void* text) { std::free(text); }
 
 }  // extern "C"

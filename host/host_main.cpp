@@ -1,9 +1,7 @@
 // flox03: a small host for libWinFlox03RDll.so. It loads the library from the
 // folder of its own executable and uses nothing but the library's exports.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QApplication>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -21,6 +19,7 @@
 #include "flox03.h"
 #include "host/desktop/desktop_app.h"
 #include "host/library.h"
+#include "host/program_system.h"
 #include "platform/display_choice.h"
 #include "records/errors.h"
 
@@ -250,22 +249,21 @@ int RunDump(const TLibrary& lib, const TArgs& args) {
 // (/dev/zero, a pipe that never closes) is refused, not read for ever.
 std::optional<std::string> ReadJson(const std::string& input) {
   const std::string name = input == "-" ? "standard input" : Printable(input);
-  const int fd = input == "-" ? STDIN_FILENO : ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  std::FILE* in = input == "-" ? stdin : std::fopen(input.c_str(), "rb");
+  if (in == nullptr) {
     std::fprintf(stderr, "flox03: cannot read %s: %s\n", name.c_str(), std::strerror(errno));
     return std::nullopt;
   }
   std::string text;
-  int err = 0;
+  errno = 0;
   while (text.size() <= FLOX_MAX_JSON_BYTES) {
     char buffer[65536];
-    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, FLOX_MAX_JSON_BYTES + 1 - text.size()));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) err = errno;
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
+    const std::size_t n = std::fread(buffer, 1, std::min(sizeof buffer, FLOX_MAX_JSON_BYTES + 1 - text.size()), in);
+    if (n == 0) break;
+    text.append(buffer, n);
   }
-  if (fd != STDIN_FILENO) ::close(fd);
+  const int err = std::ferror(in) ? (errno != 0 ? errno : EIO) : 0;
+  if (in != stdin) std::fclose(in);
   if (err != 0) {
     std::fprintf(stderr, "flox03: cannot read %s: %s\n", name.c_str(), std::strerror(err));
     return std::nullopt;
@@ -386,8 +384,14 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  host::system::UseBinaryStandardStreams();
+  const std::optional<std::vector<std::string>> args = host::system::ProgramArguments(argc, argv);
+  if (!args) return kExitFailure;
+  std::vector<char*> pointers;
+  for (const std::string& arg : *args) pointers.push_back(const_cast<char*>(arg.c_str()));
+  pointers.push_back(nullptr);
   try {
-    return Run(argc, argv);
+    return Run(static_cast<int>(args->size()), pointers.data());
   } catch (const TUsageError& e) {
     std::fprintf(stderr, "flox03: %s\nTry 'flox03 --help'.\n", Printable(e.message).c_str());
     return kExitUsage;

@@ -1,29 +1,13 @@
 #include "host/library.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <vector>
+#include "host/library_system.h"
 
 namespace host {
 namespace {
 
-constexpr const char kLibraryName[] = "libWinFlox03RDll.so";
-
-std::string ExecutableFolder() {
-  std::vector<char> buf(4096);
-  const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-  if (n <= 0) return ".";
-  std::string path(buf.data(), static_cast<std::size_t>(n));
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
-bool FileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
-
 template <class F>
 bool Resolve(void* handle, const char* name, F* out, std::string* missing) {
-  *out = reinterpret_cast<F>(::dlsym(handle, name));
+  *out = reinterpret_cast<F>(system::Symbol(handle, name));
   if (*out == nullptr) *missing += std::string(missing->empty() ? "" : ", ") + name;
   return *out != nullptr;
 }
@@ -31,9 +15,10 @@ bool Resolve(void* handle, const char* name, F* out, std::string* missing) {
 }  // namespace
 
 std::optional<TLibrary> LoadLibraryFrom(const std::string& path, std::string* error) {
-  void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  void* handle = system::OpenLibrary(path, &why);
   if (handle == nullptr) {
-    if (error != nullptr) *error = "cannot load " + path + ": " + ::dlerror();
+    if (error != nullptr) *error = "cannot load " + path + ": " + why;
     return std::nullopt;
   }
   TLibrary lib;
@@ -57,8 +42,8 @@ std::optional<TLibrary> LoadLibraryFrom(const std::string& path, std::string* er
 }
 
 std::optional<TLibrary> LoadLibrary(std::string* error) {
-  const std::string beside = ExecutableFolder() + "/" + kLibraryName;
-  return LoadLibraryFrom(FileExists(beside) ? beside : std::string(kLibraryName), error);
+  const std::string beside = system::ExecutableFolder() + "/" + system::LibraryFileName();
+  return LoadLibraryFrom(system::FileExists(beside) ? beside : std::string(system::LibraryFileName()), error);
 }
 
 std::string TakeText(const TLibrary& lib, char* text) {

@@ -1,5 +1,6 @@
-// libWinFlox03RDll.so as the host programs see it: loaded with dlopen and
-// used through its exported C functions only.
+// The library (libWinFlox03RDll.so, on Windows WinFlox03RDll.dll) as the
+// host programs see it: loaded at run time and used through its exported C
+// functions only.
 #pragma once
 
 #include <optional>
@@ -9,7 +10,7 @@
 
 namespace host {
 
-// The library's exports, resolved with dlsym. The library stays loaded until
+// The library's exports, resolved by name. The library stays loaded until
 // the program ends (it keeps its Qt application).
 struct TLibrary {
   decltype(&Flox03A) flox03A = nullptr;
@@ -26,9 +27,9 @@ struct TLibrary {
 };
 
 // Loads the library: first from the folder of this program (the build
-// folder, or a folder that holds both), then as the dynamic linker finds
-// "libWinFlox03RDll.so" (the program's RUNPATH into the installed library
-// folder, then LD_LIBRARY_PATH and the standard folders). On failure *error
+// folder, or a folder that holds both), then as the system's loader finds
+// it (on Linux the program's RUNPATH into the installed library folder, then
+// LD_LIBRARY_PATH and the standard folders). On failure *error
 // says why.
 std::optional<TLibrary> LoadLibrary(std::string* error);
 

@@ -1,7 +1,8 @@
 /* WinFlox03RDll: fill in, store, preview and print a Greek active
  * fire-protection study ("Δεδομένα Ενεργητικής Πυροπροστασίας").
  *
- * The public C interface of libWinFlox03RDll.so. Study types: 1 and 2 the
+ * The public C interface of libWinFlox03RDll.so (WinFlox03RDll.dll on
+ * Windows). Study types: 1 and 2 the
  * general study, 3 industries and crafts, 4 existing hotels (Flox03StudyTypes
  * lists them). Of the action
  * code and the study type only the low byte counts. */
@@ -14,17 +15,45 @@
 extern "C" {
 #endif
 
-#if defined(FLOX_BUILDING_LIBRARY)
+/* FLOX_API marks the exports: dllexport in the Windows DLL, default
+ * visibility in the shared object, nothing for a host that includes this
+ * header. */
+#if defined(FLOX_BUILDING_LIBRARY) && defined(_WIN32)
+#define FLOX_API __declspec(dllexport)
+#elif defined(FLOX_BUILDING_LIBRARY)
 #define FLOX_API __attribute__((visibility("default")))
 #else
 #define FLOX_API
+#endif
+
+/* FLOX_CALL is the calling convention of every export. On 32-bit Windows it
+ * is the Windows API convention (__stdcall: arguments pushed right to left,
+ * the callee removes them; Flox03A returns with "ret 20"), which a 32-bit
+ * host uses for a plug-in's functions. Hosts written in Pascal-family
+ * languages call with their register convention instead: the first three
+ * arguments in EAX, EDX and ECX, the rest pushed left to right, the callee
+ * removing them. The library built with FLOX_REGISTER_CONVENTION defined
+ * (the CMake option of the same name) serves those hosts: GCC's regparm(3)
+ * takes the first three from the registers, and FLOX_STACK_PAIR declares
+ * the two stack arguments of Flox03A in the reverse order, so that the one
+ * pushed first (action) is found where the caller left it. Elsewhere both
+ * macros change nothing. */
+#if defined(_WIN32) && !defined(_WIN64) && defined(FLOX_REGISTER_CONVENTION)
+#define FLOX_CALL __attribute__((stdcall, regparm(3)))
+#define FLOX_STACK_PAIR(first, second) second, first
+#elif defined(_WIN32) && !defined(_WIN64)
+#define FLOX_CALL __stdcall
+#define FLOX_STACK_PAIR(first, second) first, second
+#else
+#define FLOX_CALL
+#define FLOX_STACK_PAIR(first, second) first, second
 #endif
 
 /* One whole request on the study file fileName: apply the study type's
  * defaults, load the file (or create it when missing), then by action code
  * 1 edit it in the modal data-entry dialog and save it, 2 preview the whole
  * report, 3 print it; any other action only loads or creates the file.
- * hostWindow (an X11 window id, or 0) owns every window the library opens.
+ * hostWindow (an X11 window id or an HWND, or 0) owns every window the library opens.
  * reserved is never read. The result carries no meaning: failures of the
  * study file show their message box (error 001 or 002 with the reason) and
  * the call goes on as far as it sensibly can; afterwards Flox03LastStatus()
@@ -34,12 +63,12 @@ extern "C" {
  * FLOX_ERR_IN_USE and writes nothing; so is a study that cannot be opened at
  * all (not a regular file, no permission). Editing without a display fails
  * at once with FLOX_ERR_NO_DISPLAY. */
-FLOX_API unsigned char Flox03A(uintptr_t hostWindow, const char *fileName, void *reserved,
-                               uint32_t action, uint32_t studyType);
+FLOX_API unsigned char FLOX_CALL Flox03A(uintptr_t hostWindow, const char *fileName, void *reserved,
+                                         FLOX_STACK_PAIR(uint32_t action, uint32_t studyType));
 
 /* Makes hostWindow the owner of the library's windows until the next Flox03A
  * call ends. */
-FLOX_API void InitDll(uintptr_t hostWindow);
+FLOX_API void FLOX_CALL InitDll(uintptr_t hostWindow);
 
 /* Status of Flox03A (through Flox03LastStatus) and of the calls below;
  * Flox03LastError() then gives a readable message. */
@@ -58,7 +87,7 @@ enum {
  * {"slot": 1, "class": "TFlox03Pg1Data", "fields": {"NameEpixirisi": "...", ...}},
  * every property listed. On success *json is set to a text the caller
  * releases with Flox03Free. No dialog or message box is shown. */
-FLOX_API int Flox03ExportJson(const char *fileName, char **json);
+FLOX_API int FLOX_CALL Flox03ExportJson(const char *fileName, char **json);
 
 /* Creates or updates the study file from JSON of the same form; any subset of
  * slots and fields may be given. A new file starts from the defaults of
@@ -69,13 +98,13 @@ FLOX_API int Flox03ExportJson(const char *fileName, char **json);
  * has, and a field or member given twice (also in another letter case).
  * The study file is locked from the load to the save. */
 #define FLOX_MAX_JSON_BYTES (4u << 20) /* the largest JSON text taken, in bytes */
-FLOX_API int Flox03ImportJson(const char *fileName, const char *json, uint32_t studyType);
+FLOX_API int FLOX_CALL Flox03ImportJson(const char *fileName, const char *json, uint32_t studyType);
 
 /* Writes the whole study report of studyType for the study file as a PDF,
  * without any window. The study is loaded like Flox03A loads it (defaults,
  * then the file); a missing study file is not created. An output that is the
  * study file itself is refused with FLOX_ERR_ARGUMENT. */
-FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const char *pdfFileName);
+FLOX_API int FLOX_CALL Flox03ExportPdf(const char *fileName, uint32_t studyType, const char *pdfFileName);
 
 /* Lists every field of the study whose text the printed report of studyType
  * cuts: a data label shows only what fits its box on paper, so a long value
@@ -91,7 +120,7 @@ FLOX_API int Flox03ExportPdf(const char *fileName, uint32_t studyType, const cha
  * the field on its entry page (the field's name when it has none), tab that
  * page's tab; lines and characters count the whole text, linesShown and
  * charactersShown what is printed. "[]" when everything fits. */
-FLOX_API int Flox03CheckFit(const char *fileName, uint32_t studyType, char **json);
+FLOX_API int FLOX_CALL Flox03CheckFit(const char *fileName, uint32_t studyType, char **json);
 
 /* Every study type the library serves, as a JSON text (UTF-8) the caller
  * releases with Flox03Free: an array in type order, one object per type,
@@ -105,19 +134,19 @@ FLOX_API int Flox03CheckFit(const char *fileName, uint32_t studyType, char **jso
  * shows, in order, one per slot; legalText is what a new study of the type
  * holds in field legalField of slot legalSlot (null: nothing). NULL only
  * when there is no memory for the text. */
-FLOX_API char *Flox03StudyTypes(void);
+FLOX_API char *FLOX_CALL Flox03StudyTypes(void);
 
 /* The message of the last failed call on this thread, Flox03A included
  * (UTF-8), or "" after a call that succeeded. */
-FLOX_API const char *Flox03LastError(void);
+FLOX_API const char *FLOX_CALL Flox03LastError(void);
 
 /* The status of the last call on this thread, Flox03A included: FLOX_OK or
  * one of the FLOX_ERR_ values above. */
-FLOX_API int Flox03LastStatus(void);
+FLOX_API int FLOX_CALL Flox03LastStatus(void);
 
 /* Releases a text returned by Flox03ExportJson, Flox03CheckFit or
  * Flox03StudyTypes. */
-FLOX_API void Flox03Free(void *text);
+FLOX_API void FLOX_CALL Flox03Free(void *text);
 
 #ifdef __cplusplus
 }

@@ -1,39 +1,20 @@
 #include "platform/display_choice.h"
 
+#include "platform/native.h"
+
 #include <QApplication>
 #include <QByteArrayList>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace platform {
 namespace {
-
-bool EnvSet(const char* name) {
-  const char* v = std::getenv(name);
-  return v != nullptr && *v != '\0';
-}
 
 // "xcb:option=value" names the plugin "xcb".
 QByteArray PluginName(const QByteArray& entry) {
   const qsizetype colon = entry.indexOf(':');
   return colon < 0 ? entry : entry.left(colon);
-}
-
-// What Qt would choose by itself: the user's QT_QPA_PLATFORM; else Wayland
-// when the session is a Wayland one (not on GNOME, where Qt prefers X11) or
-// when there is no X11 display; else X11.
-QByteArrayList Wanted() {
-  if (EnvSet("QT_QPA_PLATFORM")) return qgetenv("QT_QPA_PLATFORM").split(';');
-  QByteArrayList wanted;
-  const bool x11 = EnvSet("DISPLAY");
-  if (EnvSet("WAYLAND_DISPLAY")) {
-    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
-    if (!x11 || (qgetenv("XDG_SESSION_TYPE") == "wayland" && !desktop.contains("gnome"))) wanted << "wayland";
-  }
-  if (x11) wanted << "xcb";
-  return wanted;
 }
 
 // Keeps Qt's complaints about the platforms that did not start.
@@ -61,9 +42,8 @@ bool PlatformShowsWindows(const QString& platformName) {
 
 TStartedApplication StartApplication(const char* programName) {
   TStartedApplication started;
-  QByteArrayList platforms = Wanted();
+  QByteArrayList platforms = native::WantedPlatforms(&started.why);
   started.wantedWindows = platforms.isEmpty() || PlatformShowsWindows(QString::fromUtf8(PluginName(platforms.first())));
-  if (platforms.isEmpty()) started.why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
   platforms << "offscreen";
 
   // Qt keeps a reference to argc and argv: they live as long as the process.
@@ -84,6 +64,7 @@ TStartedApplication StartApplication(const char* programName) {
   qInstallMessageHandler(g_previousHandler);
   g_complaints = nullptr;
 
+  native::AddShippedFonts();
   started.showsWindows = started.wantedWindows && PlatformShowsWindows(QGuiApplication::platformName());
   if (started.wantedWindows && !started.showsWindows && started.why.empty()) {
     started.why = complaints.empty() ? "the display cannot be opened" : complaints;

@@ -3,7 +3,6 @@
 // opened), so an application of ours always asks for a list of platforms
 // that ends with "offscreen": a display that cannot be opened then gives an
 // application that draws but shows nothing, and the caller can tell.
-// (This file is the X11/Wayland side; a Windows build has one window system.)
 #pragma once
 
 #include <memory>

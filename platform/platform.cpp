@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include "platform/display_choice.h"
+#include "platform/native.h"
 #include "records/errors.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QToolTip>
 #include <QTranslator>
 #include <QWidget>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,19 +27,6 @@ TCursor g_cursor = TCursor::Default;
 bool g_overrideActive = false;
 bool g_fellBackOffscreen = false;  // windows were wanted, but no display could be opened
 
-// The host's window as a foreign QWindow, made once per handle.
-std::unique_ptr<QWindow> g_hostWindow;
-std::uintptr_t g_hostWindowHandle = 0;
-
-
-QWindow* HostWindow() {
-  if (g_applicationWindow == 0 || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-  if (!g_hostWindow || g_hostWindowHandle != g_applicationWindow) {
-    g_hostWindow.reset(QWindow::fromWinId(static_cast<WId>(g_applicationWindow)));
-    g_hostWindowHandle = g_applicationWindow;
-  }
-  return g_hostWindow.get();
-}
 
 // Greek texts for the few English ones Qt puts on the library's screens
 // (no Greek translation of Qt comes with the system).
@@ -110,17 +97,14 @@ void SetUpApplication() {
   QCoreApplication* app = QCoreApplication::instance();
   if (app == nullptr || g_setUpFor == app) return;
   g_setUpFor = app;
+  native::AddShippedFonts();
   QCoreApplication::installTranslator(new TGreekTranslator(app));
   app->installEventFilter(new TReadableTips(app));
 }
 
-void SetApplicationWindow(std::uintptr_t hostWindow) {
-  g_applicationWindow = hostWindow;
-  if (hostWindow == 0) {
-    g_hostWindow.reset();
-    g_hostWindowHandle = 0;
-  }
-}
+void AddShippedFonts() { native::AddShippedFonts(); }
+
+void SetApplicationWindow(std::uintptr_t hostWindow) { g_applicationWindow = hostWindow; }
 
 std::uintptr_t ApplicationWindow() { return g_applicationWindow; }
 
@@ -154,11 +138,8 @@ bool CanShowDialogs() {
 }
 
 void AttachToApplicationWindow(QWidget* window) {
-  if (window == nullptr || window->parentWidget() != nullptr) return;
-  QWindow* host = HostWindow();
-  if (host == nullptr) return;
-  window->winId();  // makes the native window
-  if (QWindow* handle = window->windowHandle()) handle->setTransientParent(host);
+  if (window == nullptr || window->parentWidget() != nullptr || g_applicationWindow == 0) return;
+  native::OwnByHostWindow(window, g_applicationWindow);
 }
 
 namespace {

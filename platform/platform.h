@@ -31,6 +31,9 @@ bool CanShowDialogs();
 // dialogs, and the edit menus, read Greek ("Εντάξει"), and long tooltips
 // wrap at a readable width instead of running across the screen.
 void SetUpApplication();
+// Only the fonts that come with the library (SetUpApplication adds them
+// too): for an application of the host's own.
+void AddShippedFonts();
 // A plain tooltip text too long for one line of a readable width as rich
 // text that wraps at that width; a shorter one as it is.
 QString ReadableTip(const QString& plain);

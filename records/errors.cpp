@@ -12,6 +12,7 @@ std::string FileProblemText(TFileProblem problem) {
     case TFileProblem::TooLarge: return "Το αρχείο είναι μεγαλύτερο από κάθε αρχείο μελέτης.";
     case TFileProblem::Damaged: return "Το αρχείο είναι κατεστραμμένο ή δεν είναι αρχείο μελέτης.";
     case TFileProblem::NoName: return "Δεν δόθηκε όνομα αρχείου.";
+    case TFileProblem::BadName: return "Το όνομα του αρχείου έχει χαρακτήρες που δεν δέχεται το σύστημα.";
     case TFileProblem::Other: break;
   }
   return "Σφάλμα συστήματος.";

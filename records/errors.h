@@ -24,6 +24,7 @@ enum class TFileProblem {
   TooLarge,     // larger than any study can be
   Damaged,      // the bytes are not a study file
   NoName,       // no file name was given
+  BadName,      // a name the system cannot take: not text of its code page
 };
 
 // The reason in Greek, one line (UTF-8).

@@ -109,7 +109,9 @@ class TFileSystem {
 
   // Puts the file `from` in the place of the existing `to` in one step:
   // whoever opens `to` finds the old file or the new one, never neither.
-  virtual void Replace(const std::string& from, const std::string& to) = 0;
+  // `old` is the caller's open file of `to`: a system that replaces no file
+  // that is open (Windows) closes it first, and with it its lock.
+  virtual void Replace(const std::string& from, const std::string& to, TFile& old) = 0;
   // Gives the file `from` the name `to`, which must be free:
   // TFileProblem::InUse when something has taken it meanwhile.
   virtual void MoveNew(const std::string& from, const std::string& to) = 0;
@@ -134,6 +136,12 @@ class TFileSystem {
 
 // The file system of the platform the library runs on.
 TFileSystem& SystemFileSystem();
+
+// A name split as the platform splits names: the folder it is in ("." for a
+// name without one) and its last part. On Windows both slashes separate, and
+// the name is code page text, not UTF-8.
+std::string FolderOfName(const std::string& name);
+std::string LastPartOfName(const std::string& name);
 
 // A test hook asked before every system call of the file system with the
 // call's name ("open", "read", "write", "fsync", "rename", ...; the same name

@@ -277,7 +277,7 @@ class TPosixFileSystem final : public TFileSystem {
     ::close(fd);
   }
 
-  void Replace(const std::string& from, const std::string& to) override {
+  void Replace(const std::string& from, const std::string& to, TFile& /*old*/) override {
     if (Sys("rename", [&] { return ::rename(from.c_str(), to.c_str()); }) != 0) ThrowErrno("cannot replace", to);
   }
 
@@ -350,6 +350,10 @@ class TPosixFileSystem final : public TFileSystem {
 };
 
 }  // namespace
+
+std::string FolderOfName(const std::string& name) { return FolderOf(name); }
+
+std::string LastPartOfName(const std::string& name) { return std::filesystem::path(name).filename().string(); }
 
 TFileSystem& SystemFileSystem() {
   static TPosixFileSystem fileSystem;

@@ -28,7 +28,6 @@
 #include <atomic>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -44,12 +43,9 @@ constexpr const char kTempSuffix[] = ".tmp";
 // from a save that did not finish.
 constexpr std::time_t kStaleAfterSeconds = 60;
 
-std::string FolderOf(const std::string& name) {
-  const std::filesystem::path parent = std::filesystem::path(name).parent_path();
-  return parent.empty() ? std::string(".") : parent.string();
-}
+std::string FolderOf(const std::string& name) { return FolderOfName(name); }
 
-std::string FileNameOf(const std::string& name) { return std::filesystem::path(name).filename().string(); }
+std::string FileNameOf(const std::string& name) { return LastPartOfName(name); }
 
 bool StartsWith(const std::string& s, const std::string& start) { return s.rfind(start, 0) == 0; }
 
@@ -211,7 +207,7 @@ std::uint32_t TStudyFile::Save(std::span<const TPageRecord> records) {
   if (exists) {
     if (fs_.Examine(target).id != oldInfo.id)
       throw EStreamError("replaced meanwhile by another: " + target, TFileProblem::InUse);
-    fs_.Replace(tempName, target);
+    fs_.Replace(tempName, target, *old);
   } else {
     fs_.MoveNew(tempName, target);
   }

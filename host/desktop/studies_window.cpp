@@ -390,8 +390,20 @@ int TStudiesWindow::SuggestedType(const QString& path) {
   return types_.Suggest(QByteArray::fromStdString(host::TakeText(lib_, json)));
 }
 
+// The library takes file names in the system's 8-bit encoding (on Windows
+// the ANSI code page): a name it cannot hold would become another name.
+bool TStudiesWindow::NameFitsLibrary(const QString& key, const QString& title) {
+  if (QFile::decodeName(QFile::encodeName(key)) == key) return true;
+  message(QMessageBox::Warning, title,
+          QStringLiteral("Το όνομα «%1» έχει χαρακτήρες που δεν γράφονται στην κωδικοσελίδα του συστήματος. "
+                         "Μετονομάστε το αρχείο ή τον φάκελό του.")
+              .arg(key));
+  return false;
+}
+
 bool TStudiesWindow::CreateStudy(const QString& path, int type) {
   const QString key = StudyKey(path);
+  if (!NameFitsLibrary(key, QStringLiteral("Νέα μελέτη"))) return false;
   if (QFileInfo::exists(key)) {
     message(QMessageBox::Warning, QStringLiteral("Νέα μελέτη"),
             QStringLiteral("Το αρχείο «%1» υπάρχει ήδη. Ανοίξτε το με «Άνοιγμα…» ή διαλέξτε άλλο όνομα.").arg(key));
@@ -415,6 +427,7 @@ bool TStudiesWindow::CreateStudy(const QString& path, int type) {
 
 bool TStudiesWindow::OpenStudy(const QString& path) {
   const QString key = StudyKey(path);
+  if (!NameFitsLibrary(key, QStringLiteral("Άνοιγμα"))) return false;
   if (!QFileInfo(key).isFile()) {
     message(QMessageBox::Warning, QStringLiteral("Άνοιγμα"), QStringLiteral("Δεν υπάρχει το αρχείο «%1».").arg(key));
     return false;

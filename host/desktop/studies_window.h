@@ -91,6 +91,7 @@ class TStudiesWindow : public QMainWindow {
   // The check before an output: true when nothing is cut or the user goes on.
   bool FitsOrGoOn(const QString& path);
   bool Failed(const QString& what, int status);
+  bool NameFitsLibrary(const QString& key, const QString& title);
   QString Folder() const;
 
   void NewStudyAsked();

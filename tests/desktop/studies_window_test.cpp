@@ -1,7 +1,6 @@
 // The desktop window over the built library, loaded with dlopen as the
 // program loads it, with the user's settings in a scratch folder.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -21,6 +20,7 @@
 
 #include "host/desktop/studies_window.h"
 #include "host/desktop/study_types.h"
+#include "support/test_system.h"
 
 namespace {
 
@@ -236,7 +236,8 @@ TEST_F(StudiesWindowTest, TheSettingsFileIsReadOnlyWhenRegularAndNeverBeyondItsB
   EXPECT_EQ(kept, desk::TStudySettings::kMaxTypes);
 
   ASSERT_TRUE(QFile::remove(SettingsFile()));
-  ASSERT_EQ(::mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
+  if (const char* why = flox_test::sys::NoFifos()) GTEST_SKIP() << why;
+  flox_test::sys::MakeFifo(QFile::encodeName(SettingsFile()).constData());
   window = NewWindow();
   QCoreApplication::processEvents();
   ASSERT_EQ(messages_.size(), 1);
@@ -318,7 +319,8 @@ TEST_F(StudiesWindowTest, ActionsGoThroughTheLibrary) {
   EXPECT_FALSE(window->ImportJson(File("copy.flx"), File("bad.json")));
   EXPECT_TRUE(messages_.last().contains("99")) << messages_.last().toStdString();
   // A pipe is never read (it would not end), nor a text with a NUL in it.
-  ASSERT_EQ(::mkfifo(QFile::encodeName(File("pipe.json")).constData(), 0600), 0);
+  if (const char* why = flox_test::sys::NoFifos()) GTEST_SKIP() << why;
+  flox_test::sys::MakeFifo(QFile::encodeName(File("pipe.json")).constData());
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write(QByteArray("[]\0[{\"slot\": 1, \"fields\": {\"Polh\": \"x\"}}]", 40));
   bad.close();

@@ -2,9 +2,6 @@
 // folders, file bytes, and study files built by hand from the record tables.
 #pragma once
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +14,7 @@
 #include "records/page_record.h"
 #include "records/properties.h"
 #include "records/study_slots.h"
+#include "support/test_system.h"
 
 namespace studytest {
 
@@ -97,11 +95,7 @@ inline std::string GreekText(std::size_t length, std::size_t seed) {
 
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "flox-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
+  TempDir() : path_(flox_test::sys::MakeScratchFolder("flox-test-")) {}
   ~TempDir() {
     std::error_code ec;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);

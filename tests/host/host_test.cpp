@@ -1,12 +1,5 @@
-// The built library as a host sees it: libWinFlox03RDll.so loaded with
-// dlopen, and the flox03 program run as a separate process.
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+// The built library as a host sees it: the shared library loaded at run
+// time, and the flox03 program run as a separate process.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,6 +12,8 @@
 
 #include "entry/study_test_support.h"
 #include "include/flox03.h"
+#include "records/file_system.h"
+#include "support/test_system.h"
 
 namespace {
 
@@ -39,13 +34,15 @@ struct Library {
   decltype(&Flox03ExportPdf) exportPdf = nullptr;
   decltype(&Flox03LastError) lastError = nullptr;
   decltype(&Flox03Free) freeText = nullptr;
+  std::string loadError;
 };
 
 const Library& Lib() {
   static const Library lib = [] {
     Library l;
-    l.handle = dlopen((kBin + "/libWinFlox03RDll.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+    l.handle = flox_test::sys::LoadSharedLibrary(flox_test::sys::LibraryFile(kBin), &l.loadError);
     if (l.handle == nullptr) return l;
+    const auto dlsym = flox_test::sys::SharedSymbol;
     l.flox03A = reinterpret_cast<decltype(l.flox03A)>(dlsym(l.handle, "Flox03A"));
     l.initDll = reinterpret_cast<decltype(l.initDll)>(dlsym(l.handle, "InitDll"));
     l.exportJson = reinterpret_cast<decltype(l.exportJson)>(dlsym(l.handle, "Flox03ExportJson"));
@@ -64,7 +61,7 @@ struct Outcome {
   std::string err;
 };
 
-using Environment = std::vector<std::pair<std::string, std::string>>;  // "" unsets
+using Environment = flox_test::sys::TEnvironment;  // "" unsets
 
 // Runs build/bin/flox03 with the arguments, without a display (unless env
 // sets one), and collects its exit status and output. stdinFile, when given,
@@ -73,31 +70,12 @@ Outcome RunFlox03(const std::vector<std::string>& args, const std::string& stdin
                   const std::string& stdoutFile = "") {
   TempDir io;
   const std::string outFile = stdoutFile.empty() ? io / "out" : stdoutFile, errFile = io / "err";
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    setenv("XDG_RUNTIME_DIR", io.Path().c_str(), 1);  // keeps Qt from warning about it
-    for (const auto& [name, value] : env) value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
-    const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = open(stdinFile.empty() ? "/dev/null" : stdinFile.c_str(), O_RDONLY);
-    dup2(out, 1);
-    dup2(err, 2);
-    dup2(in, 0);
-    std::vector<std::string> argv{kBin + "/flox03"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> raw;
-    for (auto& a : argv) raw.push_back(a.data());
-    raw.push_back(nullptr);
-    execv(raw[0], raw.data());
-    _exit(127);
-  }
+  flox_test::sys::TEnvironment all{{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""},
+                                   {"XDG_RUNTIME_DIR", io.Path().string()}};  // keeps Qt from warning about it
+  all.insert(all.end(), env.begin(), env.end());
   Outcome run;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  run.status = flox_test::sys::RunProgram(kBin + "/flox03" + flox_test::sys::ProgramSuffix(), args, all,
+                                          stdinFile.empty() ? flox_test::sys::NullDevice() : stdinFile, outFile, errFile);
   if (stdoutFile.empty()) run.out = ReadBytes(outFile);
   run.err = ReadBytes(errFile);
   return run;
@@ -107,7 +85,7 @@ Outcome RunFlox03(const std::vector<std::string>& args, const std::string& stdin
 
 TEST(SharedLibrary, ExportsTheCFunctionsAndHidesEverythingElse) {
   const Library& lib = Lib();
-  ASSERT_NE(lib.handle, nullptr) << dlerror();
+  ASSERT_NE(lib.handle, nullptr) << lib.loadError;
   EXPECT_NE(lib.flox03A, nullptr);
   EXPECT_NE(lib.initDll, nullptr);
   EXPECT_NE(lib.exportJson, nullptr);
@@ -120,6 +98,7 @@ TEST(SharedLibrary, ExportsTheCFunctionsAndHidesEverythingElse) {
 TEST(SharedLibrary, ExportsNothingOfItsOwnButTheCFunctions) {
   // Instances of the standard library's templates keep their default
   // visibility; everything else of the library must be hidden.
+  if (const char* why = flox_test::sys::NoElfSymbols()) GTEST_SKIP() << why;
   const std::string command = "nm -D --defined-only '" + kBin + "/libWinFlox03RDll.so'";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
@@ -306,16 +285,14 @@ TEST(Flox03Program, FailuresOfTheStudyFileGiveStatusOne) {
   // A study open in another program (which holds its lock): its own
   // message, not 002, and the file untouched.
   {
-    const std::string study = dir / "εστιατόριο.flx";
+    const std::string study = dir / "estiatorio.flx";
     ASSERT_EQ(RunFlox03({"call", study, "--type", "1", "--action", "0"}).status, 0);
     const std::string before = ReadBytes(study);
-    const int fd = ::open(study.c_str(), O_RDONLY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    auto held = SystemFileSystem().Open(study, TLock::Exclusive);
     run = RunFlox03({"call", study, "--type", "1", "--action", "0"});
-    ::close(fd);
+    held.reset();
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Μελέτη σε χρήση\nΗ μελέτη «εστιατόριο» είναι ανοιχτή σε άλλο παράθυρο ή πρόγραμμα."),
+    EXPECT_NE(run.err.find("Μελέτη σε χρήση\nΗ μελέτη «estiatorio» είναι ανοιχτή σε άλλο παράθυρο ή πρόγραμμα."),
               std::string::npos)
         << run.err;
     EXPECT_EQ(run.err.find("MeltaStream"), std::string::npos) << run.err;
@@ -362,7 +339,8 @@ TEST(Flox03Program, RefusesWhatWouldHangOrHarm) {
   EXPECT_NE(run.err.find("Internal error-MeltaStream-002"), std::string::npos) << run.err;
 
   const std::string fifo = dir / "pipe.flx";  // would block an open for ever
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  if (const char* why = flox_test::sys::NoFifos()) GTEST_SKIP() << why;
+  flox_test::sys::MakeFifo(fifo.c_str());
   const std::string empty = dir / "empty.json";
   WriteBytes(empty, "[]");
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
@@ -382,6 +360,7 @@ TEST(Flox03Program, RefusesWhatWouldHangOrHarm) {
 // A display that cannot be opened (or a platform nobody sees) fails at once
 // only the commands that show a window; the others work without one.
 TEST(Flox03Program, OnlyWhatShowsAWindowNeedsADisplayAUserCanSee) {
+  if (const char* why = flox_test::sys::NoX11()) GTEST_SKIP() << why;
   TempDir dir;
   const std::string study = dir / "s.flx";
   const Environment closed{{"DISPLAY", ":4711"}, {"QT_QPA_PLATFORM", ""}};
@@ -412,6 +391,7 @@ TEST(Flox03Program, OnlyWhatShowsAWindowNeedsADisplayAUserCanSee) {
 // A write error on the output and an input without end are failures; a
 // pipe at the PDF's name is left alone.
 TEST(Flox03Program, OutputThatCannotBeWrittenOrInputWithoutEndFails) {
+  if (const char* why = flox_test::sys::NoEndlessDevices()) GTEST_SKIP() << why;
   TempDir dir;
   const std::string study = dir / "s.flx";
   ASSERT_EQ(RunFlox03({"call", study, "--type", "1", "--action", "0"}).status, 0);
@@ -430,7 +410,8 @@ TEST(Flox03Program, OutputThatCannotBeWrittenOrInputWithoutEndFails) {
   EXPECT_EQ(ReadBytes(study), before);
 
   const std::string fifo = dir / "pipe.pdf";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  if (const char* why = flox_test::sys::NoFifos()) GTEST_SKIP() << why;
+  flox_test::sys::MakeFifo(fifo.c_str());
   EXPECT_EQ(RunFlox03({"pdf", study, "--type", "1", "-o", fifo}).status, 1);
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }

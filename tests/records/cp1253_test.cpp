@@ -1,7 +1,5 @@
-// Code page 1253 against the C library's own converter, the lossless UTF-8
+// Code page 1253 against the system's own converter, the lossless UTF-8
 // form of every byte, and the UTF-8 side's handling of input it cannot take.
-#include <iconv.h>
-
 #include "records/cp1253.h"
 #include "records_test_support.h"
 
@@ -9,23 +7,10 @@ using namespace flox_test;
 
 namespace {
 
-// The code point of one byte by the system's converter; 0 when it refuses.
-char32_t SystemDecode(std::uint8_t byte) {
-  iconv_t cd = ::iconv_open("UTF-32LE", "CP1253");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return 0xFFFFFFFF;
-  char in[1] = {static_cast<char>(byte)};
-  unsigned char out[8] = {};
-  char* inp = in;
-  char* outp = reinterpret_cast<char*>(out);
-  std::size_t inLeft = 1, outLeft = sizeof out;
-  const std::size_t r = ::iconv(cd, &inp, &inLeft, &outp, &outLeft);
-  ::iconv_close(cd);
-  if (r == static_cast<std::size_t>(-1) || sizeof out - outLeft != 4) return 0;
-  return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
-}
+char32_t SystemDecode(std::uint8_t byte) { return sys::SystemCp1253(byte); }
 
 TEST(Cp1253, EveryByteAgreesWithTheSystemConverter) {
-  if (SystemDecode('A') == 0xFFFFFFFF) GTEST_SKIP() << "the C library has no CP1253 converter";
+  if (SystemDecode('A') == 0xFFFFFFFF) GTEST_SKIP() << "the system has no CP1253 converter";
   int defined = 0;
   for (int b = 1; b < 256; ++b) {
     const char32_t expected = SystemDecode(static_cast<std::uint8_t>(b));

@@ -2,10 +2,6 @@
 // byte helpers and a scratch folder.
 #pragma once
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -26,6 +22,7 @@
 #include "records/page_record.h"
 #include "records/stream.h"
 #include "records/study_slots.h"
+#include "support/test_system.h"
 
 namespace flox_test {
 
@@ -108,11 +105,7 @@ inline void FillFull(TPageRecord& record, int salt = 0) {
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TScratchDir {
  public:
-  TScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "flox-records-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
+  TScratchDir() : path_(sys::MakeScratchFolder("flox-records-")) {}
   ~TScratchDir() {
     std::error_code ec;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
@@ -140,25 +133,6 @@ inline Bytes ReadFile(const std::string& name) {
 inline void WriteFile(const std::string& name, const Bytes& bytes) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Runs body in a child process and returns its exit status (or -1 when it
-// did not exit normally). The child's limits and umask stay its own.
-template <class Body>
-int InChild(Body body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    int code = 99;
-    try {
-      code = body();
-    } catch (...) {
-      code = 98;
-    }
-    std::_Exit(code);
-  }
-  int status = 0;
-  if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace flox_test

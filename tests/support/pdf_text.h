@@ -4,18 +4,25 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include "support/test_system.h"
+
 namespace pdftest {
+
+// A file name as the tools take it.
+inline QString ToolFile(const QString& name) {
+  return QString::fromStdString(flox_test::sys::ToolFileName(QDir::toNativeSeparators(name).toStdString()));
+}
 
 // Writes the bytes to a temporary .pdf file, removed when the object goes.
 class TTempPdf {
@@ -26,7 +33,8 @@ class TTempPdf {
       file_.flush();
     }
   }
-  QString Path() const { return file_.fileName(); }
+  // Its name as the tools take it.
+  QString Path() const { return ToolFile(file_.fileName()); }
 
  private:
   QTemporaryFile file_;
@@ -34,12 +42,17 @@ class TTempPdf {
 
 // Standard output of a tool run on the file; empty when it fails.
 inline QByteArray Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    return {};
-  }
-  return process.readAllStandardOutput();
+  QTemporaryDir io;
+  if (!io.isValid()) return {};
+  std::vector<std::string> args;
+  for (const QString& a : arguments) args.push_back(a.toStdString());
+  const QString out = io.filePath(QStringLiteral("out")), err = io.filePath(QStringLiteral("err"));
+  const int status = flox_test::sys::RunProgram(flox_test::sys::ToolProgram(program.toStdString()), args, {},
+                                                flox_test::sys::NullDevice(), QDir::toNativeSeparators(out).toStdString(),
+                                                QDir::toNativeSeparators(err).toStdString());
+  QFile output(out);
+  if (status != 0 || !output.open(QIODevice::ReadOnly)) return {};
+  return output.readAll();
 }
 
 // The pages' text in UTF-8, laid out as printed (pages separated by form
@@ -92,7 +105,7 @@ inline QImage PdfPageImage(const QByteArray& pdf, int page, int dpi) {
   const QString stem = dir.filePath(QStringLiteral("page"));
   Run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
                                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                   QString::number(page), QStringLiteral("-singlefile"), file.Path(), stem});
+                                   QString::number(page), QStringLiteral("-singlefile"), file.Path(), ToolFile(stem)});
   return QImage(stem + QStringLiteral(".png"));
 }
 
