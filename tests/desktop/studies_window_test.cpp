@@ -31,7 +31,7 @@ const QString kBin = QStringLiteral(FLOX_BINARY_DIR "/bin");
 const host::TLibrary& Lib() {
   static const host::TLibrary lib = [] {
     std::string error;
-    auto loaded = host::LoadLibraryFrom((kBin + "/libWinFlox03RDll.so").toStdString(), &error);
+    auto loaded = host::LoadLibraryFrom(flox_test::sys::LibraryFile(kBin.toStdString()), &error);
     if (!loaded) throw std::runtime_error(error);
     return *loaded;
   }();
@@ -57,7 +57,7 @@ class StudiesWindowTest : public ::testing::Test {
   // `flox03 import FILE --json -` with the text on standard input.
   void Import(const QString& file, const QByteArray& json, int type = 0) {
     QProcess p;
-    p.start(kBin + "/flox03", {"import", file, "--json", "-", "--type", QString::number(type)});
+    p.start(kBin + "/flox03" + QString::fromLatin1(flox_test::sys::ProgramSuffix()), {"import", file, "--json", "-", "--type", QString::number(type)});
     p.write(json);
     p.closeWriteChannel();
     ASSERT_TRUE(p.waitForFinished(30000));

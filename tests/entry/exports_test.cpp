@@ -8,6 +8,7 @@
 #include <set>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "entry/study_document.h"
 #include "entry/study_families.h"
@@ -163,8 +164,11 @@ TEST(Flox03ExportPdf, NeverWritesOverTheStudyItselfNorOverAnythingButARegularFil
   const std::string link = dir / "link.pdf";
   CallFlox03A(0, file.c_str(), 0, 1);
   const std::string before = ReadBytes(file);
-  std::filesystem::create_symlink(file, link);
-  for (const std::string& out : {file, link}) {
+  std::vector<std::string> names{file};
+  std::error_code noLinks;  // wine makes none
+  std::filesystem::create_symlink(file, link, noLinks);
+  if (!noLinks) names.push_back(link);
+  for (const std::string& out : names) {
     EXPECT_EQ(Flox03ExportPdf(file.c_str(), 1, out.c_str()), FLOX_ERR_ARGUMENT);
     EXPECT_NE(std::string(Flox03LastError()).find("itself"), std::string::npos);
   }

@@ -94,6 +94,18 @@ HANDLE Inheritable(const std::string& name, DWORD access, DWORD disposition) {
 
 }  // namespace
 
+namespace {
+
+// wine's own export that gives the Unix name of a Windows name; null on Windows.
+using TUnixName = char* (*)(const wchar_t*);
+TUnixName WineUnixName() {
+  static const auto function = reinterpret_cast<TUnixName>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  return function;
+}
+
+}  // namespace
+
 void* LoadSharedLibrary(const std::string& path, std::string* error) {
   HMODULE module = ::LoadLibraryExW(WideOf(path, CP_ACP).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (module == nullptr && error != nullptr) *error = "LoadLibraryExW failed with error " + std::to_string(::GetLastError());
@@ -109,8 +121,57 @@ void* SharedSymbol(void* library, const char* name) {
 // restored afterwards.
 const char* ProgramSuffix() { return ".exe"; }
 
+namespace {
+
+// A program of the machine wine runs on: wine starts it, but gives back no
+// handle to wait for nor its exit status. A shell runs it instead, with its
+// output going where it was asked, and leaves the status in a file of its
+// own, which is waited for.
+std::string SingleQuoted(const std::string& arg) {
+  std::string out = "'";
+  for (const char c : arg) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+int RunUnixProgram(const std::string& program, const std::vector<std::string>& args, const std::string& out,
+                   const std::string& err) {
+  const std::string status = out + ".status";
+  ::DeleteFileW(WideOf(status, CP_UTF8).c_str());
+  std::string line = SingleQuoted(program);
+  for (const std::string& a : args) line += " " + SingleQuoted(a);
+  line += " </dev/null >" + SingleQuoted(ToolFileName(out)) + " 2>" + SingleQuoted(ToolFileName(err)) +
+          "; echo $? >" + SingleQuoted(ToolFileName(status) + ".part") + " && mv " +
+          SingleQuoted(ToolFileName(status) + ".part") + " " + SingleQuoted(ToolFileName(status));
+  std::wstring commandLine = L"/bin/sh -c " + Quoted(WideOf(line, CP_UTF8));
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
+    return 127;
+  if (process.hThread != nullptr) ::CloseHandle(process.hThread);
+  if (process.hProcess != nullptr) ::CloseHandle(process.hProcess);
+  for (int waited = 0; waited < 120000; waited += 20) {
+    const HANDLE h = ::CreateFileW(WideOf(status, CP_UTF8).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   0, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      char text[16] = {};
+      DWORD n = 0;
+      ::ReadFile(h, text, sizeof text - 1, &n, nullptr);
+      ::CloseHandle(h);
+      ::DeleteFileW(WideOf(status, CP_UTF8).c_str());
+      return std::atoi(text);
+    }
+    ::Sleep(20);
+  }
+  return 124;
+}
+
+}  // namespace
+
 int RunProgram(const std::string& program, const std::vector<std::string>& args, const TEnvironment& env,
                const std::string& in, const std::string& out, const std::string& err) {
+  if (WineUnixName() != nullptr && !program.empty() && program[0] == '/' && env.empty())
+    return RunUnixProgram(program, args, out, err);
   std::wstring commandLine = Quoted(WideOf(program, CP_ACP));
   for (const std::string& a : args) commandLine += L" " + Quoted(WideOf(a, CP_ACP));
   std::vector<std::pair<std::wstring, std::wstring>> saved;
@@ -143,18 +204,6 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
   ::CloseHandle(process.hProcess);
   return static_cast<int>(code);
 }
-
-namespace {
-
-// wine's own export that gives the Unix name of a Windows name; null on Windows.
-using TUnixName = char* (*)(const wchar_t*);
-TUnixName WineUnixName() {
-  static const auto function = reinterpret_cast<TUnixName>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  return function;
-}
-
-}  // namespace
 
 std::string ToolProgram(const std::string& tool) { return WineUnixName() != nullptr ? "/usr/bin/" + tool : tool; }
 
