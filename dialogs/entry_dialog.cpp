@@ -44,7 +44,7 @@ TEntryDialog::TEntryDialog(QWidget* owner, const dlg::TDialogDesc& desc) : QDial
   setWindowTitle(QString::fromUtf8(desc.caption));
   setModal(true);
   // The pages are laid out for a sans-serif face 11 pixels high.
-  QFont face(platform::ScreenFontFamily("MS Sans Serif"));
+  QFont face = platform::ScreenFont("MS Sans Serif");
   face.setPixelSize(11);
   setFont(face);
 

@@ -74,7 +74,7 @@ QPixmap HelpGlyph() {
   p.setPen(QPen(QColor(0, 50, 130), 1));
   p.setBrush(QColor(30, 100, 200));
   p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-  QFont font(platform::ScreenFontFamily("Arial"));
+  QFont font = platform::ScreenFont("Arial");
   font.setPixelSize(13);
   font.setBold(true);
   p.setFont(font);

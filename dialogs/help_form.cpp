@@ -85,7 +85,7 @@ int ShowHelp(const THelpFormTable& table, QWidget* owner) { return ExecAndFree(n
 THelpForm::THelpForm(const THelpFormTable& table, QWidget* owner)
     : QDialog(owner), table_(table) {
   setWindowTitle(Text(table_.caption));
-  QFont font(platform::ScreenFontFamily(table_.face));
+  QFont font = platform::ScreenFont(table_.face);
   font.setPointSize(table_.pointSize);
   setFont(font);
   BuildContent();

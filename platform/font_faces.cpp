@@ -29,4 +29,10 @@ QString ScreenFontFamily(std::string_view designedFace) {
   return QString::fromLatin1(kFallback);
 }
 
+QFont ScreenFont(std::string_view designedFace) {
+  QFont font(ScreenFontFamily(designedFace));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
 }  // namespace platform

@@ -67,9 +67,18 @@ QPointer<QCoreApplication> g_fontsAddedFor;
 
 }  // namespace
 
-QByteArrayList WantedPlatforms(std::string* /*why*/) {
+QByteArrayList WantedPlatforms(std::string* why) {
   const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
   if (!chosen.isEmpty()) return chosen.split(';');
+  // A service's windows are on a window station that no user sees: a modal
+  // window there would wait for ever.
+  USEROBJECTFLAGS flags{};
+  HWINSTA station = ::GetProcessWindowStation();
+  if (station != nullptr && ::GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, nullptr) &&
+      (flags.dwFlags & WSF_VISIBLE) == 0) {
+    if (why != nullptr) *why = "the process runs on a window station that no user sees (a service)";
+    return {};
+  }
   return {"windows"};
 }
 

@@ -78,6 +78,8 @@ Outcome RunFlox03(const std::vector<std::string>& args, const std::string& stdin
                                           stdinFile.empty() ? flox_test::sys::NullDevice() : stdinFile, outFile, errFile);
   if (stdoutFile.empty()) run.out = ReadBytes(outFile);
   run.err = ReadBytes(errFile);
+  // Windows' text mode ends the lines of the error output with CR LF.
+  for (std::size_t at; (at = run.err.find("\r\n")) != std::string::npos;) run.err.erase(at, 1);
   return run;
 }
 
