@@ -5,23 +5,12 @@
 #include <functional>
 
 #include "records/file_system.h"
+#include "file_system_test_support.h"
 #include "records_test_support.h"
 
 using namespace flox_test;
 
 namespace {
-
-TFileSystem& Fs() { return SystemFileSystem(); }
-
-TFileProblem ProblemOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EStreamError& e) {
-    return e.Problem();
-  }
-  ADD_FAILURE() << "no failure";
-  return TFileProblem::Other;
-}
 
 TEST(FileSystem, CreateNewWritesAndOpenReads) {
   TScratchDir dir;

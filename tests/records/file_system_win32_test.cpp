@@ -7,23 +7,12 @@
 #include <functional>
 
 #include "records/file_system.h"
+#include "file_system_test_support.h"
 #include "records_test_support.h"
 
 using namespace flox_test;
 
 namespace {
-
-TFileSystem& Fs() { return SystemFileSystem(); }
-
-TFileProblem ProblemOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EStreamError& e) {
-    return e.Problem();
-  }
-  ADD_FAILURE() << "no failure";
-  return TFileProblem::Other;
-}
 
 std::wstring WideOf(const std::string& utf8) {
   const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
