@@ -3,6 +3,7 @@
 // file names; an argument with a character the code page has not is
 // refused rather than turned into another name.
 #include "host/program_system.h"
+#include "records/wide_text_win32.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -13,17 +14,6 @@
 #include <cstdio>
 
 namespace host::system {
-namespace {
-
-std::string Utf8Of(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
 
 std::optional<std::vector<std::string>> ProgramArguments(int /*argc*/, char** /*argv*/) {
   int count = 0;

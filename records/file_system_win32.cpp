@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "records/file_system.h"
+#include "records/wide_text_win32.h"
 
 namespace {
 
@@ -97,14 +98,6 @@ TFileProblem ProblemOfError(DWORD err) {
     case ERROR_NO_UNICODE_TRANSLATION: return TFileProblem::BadName;
     default: return TFileProblem::Other;
   }
-}
-
-std::string Utf8Of(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
 }
 
 // A name in the ANSI code page as UTF-8, for messages; bytes the code page
@@ -641,4 +634,20 @@ std::string LastPartOfName(const std::string& name) {
 TFileSystem& SystemFileSystem() {
   static TWin32FileSystem fileSystem;
   return fileSystem;
+}
+
+std::string Utf8Of(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::wstring WideOfUtf8(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+  return wide;
 }

@@ -8,18 +8,14 @@
 
 #include "records/file_system.h"
 #include "file_system_test_support.h"
+#include "records/wide_text_win32.h"
 #include "records_test_support.h"
 
 using namespace flox_test;
 
 namespace {
 
-std::wstring WideOf(const std::string& utf8) {
-  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-  return wide;
-}
+std::wstring WideOf(const std::string& utf8) { return WideOfUtf8(utf8); }
 
 // Another program's handle on the file, opened with the sharing it allows.
 struct TForeignHandle {

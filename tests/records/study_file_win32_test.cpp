@@ -8,17 +8,13 @@
 #include <optional>
 
 #include "study_file_test_support.h"
+#include "records/wide_text_win32.h"
 
 using namespace flox_test;
 
 namespace {
 
-std::wstring WideOf(const std::string& utf8) {
-  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-  return wide;
-}
+std::wstring WideOf(const std::string& utf8) { return WideOfUtf8(utf8); }
 
 struct TPathOutcome {
   std::optional<TFileProblem> load;
