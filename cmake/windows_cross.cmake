@@ -53,6 +53,16 @@ if(FLOX_WINE)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/wine_run.sh.in ${PROJECT_BINARY_DIR}/wine-run @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run)
+  # The tests of the library's windows on a screen run on a virtual display
+  # (xvfb-run); without one they say they are skipped.
+  find_program(FLOX_XVFB_RUN xvfb-run)
+  if(FLOX_XVFB_RUN)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/wine_display_run.sh.in ${PROJECT_BINARY_DIR}/wine-display-run @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    set(FLOX_DISPLAY_RUNNER ${PROJECT_BINARY_DIR}/wine-display-run)
+  else()
+    set(FLOX_DISPLAY_RUNNER ${PROJECT_BINARY_DIR}/wine-run)
+  endif()
   if(NOT EXISTS ${FLOX_WINE_PREFIX}/system.reg)
     message(STATUS "Making the wine prefix ${FLOX_WINE_PREFIX}")
     execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${FLOX_WINE_PREFIX} WINEDEBUG=-all

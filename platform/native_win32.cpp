@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -23,12 +24,31 @@ HWND HostOf(std::uintptr_t host) {
   return host != 0 && ::IsWindow(hwnd) ? hwnd : nullptr;
 }
 
-// Keeps the host disabled while the library's modal window is shown, and
-// gives it the activation back before the window goes, so that Windows does
-// not hand it to another program.
-class THostDisabler : public QObject {
+// Keeps a window of the library owned by the host's window, and the host
+// disabled while that window is shown modal; gives the host the activation
+// back before the window goes, so that Windows does not hand it to another
+// program.
+class THostOwnership : public QObject, public QAbstractNativeEventFilter {
  public:
-  THostDisabler(QWidget* window, HWND host) : QObject(window), host_(host) {}
+  THostOwnership(QWidget* window, HWND host) : QObject(window), window_(window), host_(host) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    Own();
+    window->installEventFilter(this);
+  }
+  ~THostOwnership() override {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+  }
+
+  // Qt sets a window's owner from its transient parent each time it shows
+  // it, and a window of another toolkit is none: without this the window
+  // would lose the host as its owner on the way to the screen.
+  bool nativeEventFilter(const QByteArray& /*type*/, void* message, qintptr* /*result*/) override {
+    const auto* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SHOWWINDOW && msg->wParam != 0 && window_ != nullptr &&
+        msg->hwnd == reinterpret_cast<HWND>(window_->internalWinId()))
+      Own();
+    return false;
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -45,6 +65,14 @@ class THostDisabler : public QObject {
   }
 
  private:
+  // Owned, not a child: the window keeps its frame and its place on the
+  // screen, stays above the host's window and goes with it.
+  void Own() {
+    const auto hwnd = reinterpret_cast<HWND>(window_->winId());
+    if (::GetWindow(hwnd, GW_OWNER) != host_) ::SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(host_));
+  }
+
+  QPointer<QWidget> window_;
   HWND host_;
   bool disabled_ = false;
 };
@@ -85,11 +113,7 @@ QByteArrayList WantedPlatforms(std::string* why) {
 void OwnByHostWindow(QWidget* window, std::uintptr_t host) {
   const HWND owner = HostOf(host);
   if (owner == nullptr || QGuiApplication::platformName() != QLatin1String("windows")) return;
-  // The native window is made now, and owned (not a child: it keeps its
-  // frame and its place on the screen) by the host's window.
-  const auto hwnd = reinterpret_cast<HWND>(window->winId());
-  ::SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-  window->installEventFilter(new THostDisabler(window, owner));
+  new THostOwnership(window, owner);  // the window's child: it goes with it
 }
 
 
