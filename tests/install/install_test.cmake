@@ -3,18 +3,7 @@
 # linked with `pkg-config --cflags --libs flox03`, and the installed flox03
 # finding the installed library.
 # Variables: BUILD_DIR, SOURCE_DIR, LIBDIR (relative), COMPILER.
-set(prefix "${BUILD_DIR}/install-test")
-file(REMOVE_RECURSE "${prefix}")
-
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
-
-run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+include(${CMAKE_CURRENT_LIST_DIR}/install_common.cmake)
 foreach(f include/flox03.h ${LIBDIR}/libWinFlox03RDll.so ${LIBDIR}/pkgconfig/flox03.pc bin/flox03
           share/applications/flox03.desktop share/mime/packages/flox03.xml
           share/icons/hicolor/scalable/apps/flox03.svg)

@@ -4,18 +4,7 @@
 # program loading the installed library (and printing with its fonts).
 # Variables: BUILD_DIR, SOURCE_DIR, RUNNER (runs a Windows program here, or
 # empty on Windows itself).
-set(prefix "${BUILD_DIR}/install-test")
-file(REMOVE_RECURSE "${prefix}")
-
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
-
-run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+include(${CMAKE_CURRENT_LIST_DIR}/install_common.cmake)
 foreach(f flox03.exe WinFlox03RDll.dll include/flox03.h fonts/LiberationSans-Regular.ttf
           fonts/LiberationSans-Bold.ttf fonts/LiberationMono-Regular.ttf fonts/LiberationSerif-Regular.ttf)
   if(NOT EXISTS "${prefix}/${f}")
